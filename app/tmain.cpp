@@ -1,0 +1,388 @@
+#include "app/tmain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "base/clock.h"
+#include "base/eventlog.h"
+#include "base/jpeg.h"
+#include "base/modalui.h"
+#include "config/settingsstore.h"
+#include "export/backup.h"
+
+namespace {
+
+QLabel* namedLabel(const QString& name, const QString& text = QString(), QWidget* parent = nullptr) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QString grid(const char* prefix, int c, int q) {
+  return QString::fromLatin1(prefix) + QString::number(c) + QLatin1Char('Q') + QString::number(q);
+}
+
+// The totals are what the operator reads from a few steps away.
+QFont totalsFont(const QWidget* w, int delta, bool bold) {
+  QFont f = w->font();
+  f.setPointSize(f.pointSize() + delta);
+  f.setBold(bold);
+  return f;
+}
+
+}  // namespace
+
+TMain::TMain(StationEnvironment& env, QWidget* parent)
+    : QMainWindow(parent),
+      env_(env),
+      configuration_(env.store, env.workDir, env.ui),
+      backup_(std::make_unique<ConfigBackup>(env.store, env.ui)) {
+  setObjectName(QStringLiteral("Main"));
+  setWindowTitle(QString::fromLatin1(station::kMainCaption));
+  env_.ui.setParentWidget(this);
+
+  buildMenus();
+
+  auto* central = new QWidget(this);
+  auto* columns = new QHBoxLayout(central);
+  columns->setContentsMargins(6, 6, 6, 6);
+  columns->setSpacing(8);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(buildClassTabs(), 1);
+  left->addWidget(buildQualityTotals());
+  columns->addLayout(left, 3);
+  columns->addWidget(buildSidePanel(), 1);
+  setCentralWidget(central);
+
+  buildStatusBar();
+  resize(1280, 800);
+}
+
+TMain::~TMain() = default;
+
+void TMain::buildMenus() {
+  QMenu* servizio = menuBar()->addMenu(tr("&Servizio"));
+  servizio->setObjectName(QStringLiteral("Servizio"));
+  QMenu* installazione = servizio->addMenu(tr("&Installazione"));
+  installazione->setObjectName(QStringLiteral("Installazione1"));
+  installazione->menuAction()->setObjectName(QStringLiteral("Installazione1Action"));
+
+  QAction* save = installazione->addAction(tr("&Salva su Penna USB"));
+  save->setObjectName(QStringLiteral("SalvasuFloppy1"));
+  connect(save, &QAction::triggered, this, &TMain::SalvasuFloppy1Click);
+  QAction* restore = installazione->addAction(tr("&Ripristina da Penna USB"));
+  restore->setObjectName(QStringLiteral("RipristinadaFloppy1"));
+  connect(restore, &QAction::triggered, this, &TMain::RipristinadaFloppy1Click);
+}
+
+QWidget* TMain::buildClassTabs() {
+  qualityTabs_ = new QTabWidget(this);
+  qualityTabs_->setObjectName(QStringLiteral("PageControl1"));
+  const QFont big = totalsFont(this, 3, true);
+  const QFont medium = totalsFont(this, 2, false);
+  for (int q = 1; q <= kQualities; ++q) {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet") + QString::number(q));
+    auto* g = new QGridLayout(page);
+    g->setHorizontalSpacing(14);
+    g->setVerticalSpacing(2);
+    const QStringList heads = {QString(), tr("Calibro"), tr("Peso"), tr("Totale"), QString(),
+                               tr("Percentuale"), QString()};
+    for (int col = 0; col < heads.size(); ++col) {
+      auto* head = new QLabel(heads[col]);
+      head->setFont(totalsFont(this, 0, true));
+      g->addWidget(head, 0, col, col == 3 || col == 5 ? Qt::AlignRight : Qt::AlignLeft);
+    }
+    for (int c = 1; c <= kClasses; ++c) {
+      auto* number = new QLabel(QString::number(c));
+      number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      auto* name = namedLabel(grid("NomeCal", c, q));
+      name->setFont(medium);
+      name->setMinimumWidth(110);
+      auto* range = namedLabel(grid("PesoCal", c, q));
+      range->setFont(medium);
+      range->setMinimumWidth(110);
+      auto* total = namedLabel(grid("TotC", c, q));
+      total->setFont(big);
+      total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      total->setMinimumWidth(120);
+      auto* unit = namedLabel(QStringLiteral("unit") + QString::number((q - 1) * kClasses + c));
+      unit->setFont(medium);
+      auto* percent = namedLabel(grid("TotP", c, q));
+      percent->setFont(big);
+      percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      percent->setMinimumWidth(80);
+      auto* sign = new QLabel(QStringLiteral("%"));
+      sign->setFont(medium);
+      g->addWidget(number, c, 0);
+      g->addWidget(name, c, 1);
+      g->addWidget(range, c, 2);
+      g->addWidget(total, c, 3);
+      g->addWidget(unit, c, 4);
+      g->addWidget(percent, c, 5);
+      g->addWidget(sign, c, 6);
+      unitCaptions_.append(unit);
+    }
+    g->setColumnStretch(1, 2);
+    g->setColumnStretch(2, 2);
+    g->setColumnStretch(3, 2);
+    g->setColumnStretch(5, 1);
+    qualityTabs_->addTab(page, tr("Qualita %1").arg(q));
+  }
+  return qualityTabs_;
+}
+
+QWidget* TMain::buildQualityTotals() {
+  auto* box = new QGroupBox(this);
+  box->setObjectName(QStringLiteral("GroupTotali"));
+  auto* g = new QGridLayout(box);
+  g->setHorizontalSpacing(10);
+  g->setVerticalSpacing(2);
+  const QFont big = totalsFont(this, 3, true);
+  const QFont head = totalsFont(this, 1, true);
+  const auto addColumn = [&](int col, const QString& caption, const QString& totalName,
+                             const QString& percentName, int unitIndex) {
+    auto* title = new QLabel(caption);
+    title->setFont(head);
+    title->setAlignment(Qt::AlignCenter);
+    g->addWidget(title, 0, col * 2, 1, 2);
+    auto* total = namedLabel(totalName);
+    total->setFont(big);
+    total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    total->setMinimumWidth(110);
+    auto* unit = namedLabel(QStringLiteral("unit") + QString::number(unitIndex));
+    unitCaptions_.append(unit);
+    g->addWidget(total, 1, col * 2);
+    g->addWidget(unit, 1, col * 2 + 1);
+    if (!percentName.isEmpty()) {
+      auto* percent = namedLabel(percentName);
+      percent->setFont(big);
+      percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      g->addWidget(percent, 2, col * 2);
+      g->addWidget(new QLabel(QStringLiteral("%")), 2, col * 2 + 1);
+    }
+  };
+  for (int q = 1; q <= 5; ++q)
+    addColumn(q - 1, tr("Qualita %1").arg(q), QStringLiteral("LavoratoQ") + QString::number(q),
+              QStringLiteral("LavoratoPQ") + QString::number(q), kQualities * kClasses + q);
+  addColumn(5, tr("TOTALE"), QStringLiteral("TotaleG"), QString(), kUnitCaptions);
+  return box;
+}
+
+QWidget* TMain::buildSidePanel() {
+  auto* panel = new QWidget(this);
+  auto* v = new QVBoxLayout(panel);
+  v->setContentsMargins(0, 0, 0, 0);
+
+  auto* lot = new QGroupBox(tr("Bolla"), panel);
+  auto* lg = new QGridLayout(lot);
+  numBolla_ = new QLineEdit(lot);
+  numBolla_->setObjectName(QStringLiteral("numBolla"));
+  numBolla_->setFont(totalsFont(this, 3, true));
+  totPartita_ = new QLineEdit(QStringLiteral("0"), lot);
+  totPartita_->setObjectName(QStringLiteral("totPartita"));
+  totPartita_->setFont(totalsFont(this, 3, true));
+  lg->addWidget(new QLabel(tr("Numero Bolla:")), 0, 0);
+  lg->addWidget(numBolla_, 0, 1);
+  lg->addWidget(new QLabel(tr("Totale Partita kg:")), 1, 0);
+  lg->addWidget(totPartita_, 1, 1);
+  auto* preview = new QCheckBox(tr("Preview stampa"), lot);
+  preview->setObjectName(QStringLiteral("PreviewStampa"));
+  lg->addWidget(preview, 2, 0, 1, 2);
+  v->addWidget(lot);
+
+  auto* machine = new QGroupBox(tr("Macchina"), panel);
+  auto* mg = new QGridLayout(machine);
+  numtazza_ = new QLineEdit(machine);
+  numtazza_->setObjectName(QStringLiteral("numtazza"));
+  numtazza_->setReadOnly(true);
+  numtazza_->setMaximumWidth(90);
+  label55_ = namedLabel(QStringLiteral("Label55"), tr("tazze sbagliate"), machine);
+  tazzebad_ = new QLineEdit(machine);
+  tazzebad_->setObjectName(QStringLiteral("tazzebad"));
+  tazzebad_->setReadOnly(true);
+  tazzebad_->setMaximumWidth(90);
+  mg->addWidget(new QLabel(tr("Tazza")), 0, 0);
+  mg->addWidget(numtazza_, 0, 1);
+  mg->addWidget(label55_, 1, 0);
+  mg->addWidget(tazzebad_, 1, 1);
+  auto* blocked = namedLabel(QStringLiteral("Label53"), tr("Blocco Alimentazione"), machine);
+  blocked->setStyleSheet(QStringLiteral("color: white; background: #c00000; padding: 3px;"));
+  blocked->setFont(totalsFont(this, 2, true));
+  blocked->setAlignment(Qt::AlignCenter);
+  blocked->hide();
+  mg->addWidget(blocked, 2, 0, 1, 2);
+  production_ = namedLabel(QStringLiteral("Production"), QString(), machine);
+  production_->hide();
+  mg->addWidget(production_, 3, 0, 1, 2);
+  lavorPrec_ = namedLabel(QStringLiteral("LavorPrec"), QString(), machine);
+  mg->addWidget(lavorPrec_, 4, 0, 1, 2);
+  costo_ = namedLabel(QStringLiteral("Costo"), QString(), machine);
+  mg->addWidget(costo_, 5, 0, 1, 2);
+  v->addWidget(machine);
+
+  auto* barcode = new QGroupBox(tr("lista Barcode "), panel);
+  auto* bl = new QVBoxLayout(barcode);
+  auto* memo = new QPlainTextEdit(barcode);
+  memo->setObjectName(QStringLiteral("Memo1"));
+  memo->setMaximumHeight(110);
+  bl->addWidget(memo);
+  v->addWidget(barcode);
+
+  image1_ = namedLabel(QStringLiteral("Image1"), QString(), panel);
+  image1_->setAlignment(Qt::AlignCenter);
+  image1_->setMinimumHeight(120);
+  image1_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  v->addWidget(image1_, 1);
+
+  auto* image2 = namedLabel(QStringLiteral("Image2"), QString(), panel);
+  image2->setFixedSize(297, 185);
+  image2->setScaledContents(true);
+  image2->hide();
+  image2->setEnabled(false);
+  v->addWidget(image2, 0, Qt::AlignHCenter);
+  return panel;
+}
+
+void TMain::buildStatusBar() {
+  auto* bar = new QStatusBar(this);
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setSizeGripEnabled(false);
+  static constexpr std::array<int, kStatusPanels> widths{205, 90, 240, 145, 130};
+  for (int i = 0; i < kStatusPanels; ++i) {
+    auto* p = namedLabel(QStringLiteral("StatusBar1Panel") + QString::number(i), QString(), bar);
+    p->setFixedWidth(widths[i]);
+    p->setFrameShape(QFrame::Panel);
+    p->setFrameShadow(QFrame::Sunken);
+    p->setAlignment((i == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    bar->addWidget(p);
+    panels_[i] = p;
+  }
+  setStatusBar(bar);
+}
+
+void TMain::setPanelText(int panel, const QString& text, Qt::Alignment alignment) {
+  if (panel < 0 || panel >= kStatusPanels) return;
+  panels_[panel]->setText(text);
+  panels_[panel]->setAlignment(alignment | Qt::AlignVCenter);
+}
+
+QString TMain::panelText(int panel) const {
+  if (panel < 0 || panel >= kStatusPanels) return {};
+  return panels_[panel]->text();
+}
+
+void TMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shown_) {
+    shown_ = true;
+    FormShow();
+  }
+}
+
+void TMain::closeEvent(QCloseEvent* event) {
+  FormClose();
+  QMainWindow::closeEvent(event);
+}
+
+void TMain::FormShow() {
+  EventLog& log = env_.log;
+  log.append(QStringLiteral(">START<"));
+
+  // Dates are shown with '/' from here on (text::shortDateFormat); the configuration sets
+  // the automatic refresh again.
+  state_.autoRefreshSetting = 0;
+  state_.autoRefreshCountdown = 0;
+
+  state_.oldBoard = StationOptions::parse(env_.arguments).oldBoard;
+
+  state_.baseCaption = windowTitle();
+  state_.boardModelText = QStringLiteral("-----");
+  log.append(QStringLiteral("start Pilto\r\n"));
+
+  ApplyConfiguration();
+
+  state_.reset(env_.clock.now());
+
+  loadCustomerLogo();
+
+  clearTotalsDisplays();
+  setUnitCaptions(configuration_.config().totaligrammi == 1);
+
+  production_->hide();
+  production_->clear();
+  lavorPrec_->clear();
+
+  setPanelText(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
+
+  costo_->clear();
+
+  state_.productionStart = RunState::minutesSinceOrigin(env_.clock.now());
+  state_.productionBaseline = 0;
+
+  numBolla_->setFocus();
+}
+
+void TMain::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  setPanelText(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
+  env_.log.append(QStringLiteral("Stop Pilto\r\n"));
+}
+
+void TMain::ApplyConfiguration() {
+  if (!configuration_.LoadConfiguration()) return;
+  const MachineConfig& c = configuration_.config();
+  state_.autoRefreshSetting = c.autorefresh;
+  label55_->setVisible(c.v_tazzebad);
+  tazzebad_->setVisible(c.v_tazzebad);
+  if (!state_.oldBoard) configuration_.appendSuffix();
+}
+
+void TMain::clearTotalsDisplays() {
+  for (int q = 1; q <= kQualities; ++q) {
+    for (int c = 1; c <= kClasses; ++c) {
+      for (const char* prefix : {"NomeCal", "PesoCal", "TotC", "TotP"})
+        if (auto* l = findChild<QLabel*>(grid(prefix, c, q))) l->clear();
+    }
+  }
+  for (int q = 1; q <= 5; ++q) {
+    if (auto* l = findChild<QLabel*>(QStringLiteral("LavoratoQ") + QString::number(q))) l->clear();
+    if (auto* l = findChild<QLabel*>(QStringLiteral("LavoratoPQ") + QString::number(q))) l->clear();
+  }
+  if (auto* l = findChild<QLabel*>(QStringLiteral("TotaleG"))) l->clear();
+}
+
+void TMain::setUnitCaptions(bool grams) {
+  const QString unit = grams ? QStringLiteral("gr") : QStringLiteral("Kg");
+  for (QLabel* l : unitCaptions_) l->setText(unit);
+}
+
+void TMain::loadCustomerLogo() {
+  const QImage logo = loadJpegOrBmp(env_.workDir.path(), QStringLiteral("customer"));
+  if (logo.isNull()) {
+    image1_->clear();
+    return;
+  }
+  const QPixmap pixmap = QPixmap::fromImage(logo);
+  image1_->setPixmap(pixmap.scaled(QSize(300, 200), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void TMain::SalvasuFloppy1Click() { backup_->backup(); }
+
+void TMain::RipristinadaFloppy1Click() {
+  if (backup_->restore()) ApplyConfiguration();
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "app/station.h"
+#include "config/configuration.h"
+#include "sampling/runstate.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QTabWidget;
+class ConfigBackup;
+
+// The main window of the station and the composition root: it creates, once, everything
+// that lives for the whole run and wires it together.
+class TMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kQualities = 4;
+  static constexpr int kClasses = 15;
+  static constexpr int kStatusPanels = 5;
+  static constexpr int kUnitCaptions = 66;
+
+  explicit TMain(StationEnvironment& env, QWidget* parent = nullptr);
+  ~TMain() override;
+
+  // The show sequence; runs once, when the window is first shown.
+  void FormShow();
+  // The close sequence; runs when the window closes.
+  void FormClose();
+
+  // Loads the configuration, hands it to the windows that keep their own copies and, unless
+  // the old board was chosen, appends the suffix to the configuration line.
+  void ApplyConfiguration();
+
+  void SalvasuFloppy1Click();
+  void RipristinadaFloppy1Click();
+
+  // Status bar panels 0 to 4.
+  void setPanelText(int panel, const QString& text, Qt::Alignment alignment = Qt::AlignLeft);
+  QString panelText(int panel) const;
+
+  Configuration& configuration() { return configuration_; }
+  RunState& runState() { return state_; }
+  const StationEnvironment& environment() const { return env_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  QWidget* buildClassTabs();
+  QWidget* buildQualityTotals();
+  QWidget* buildSidePanel();
+  void buildStatusBar();
+  void clearTotalsDisplays();
+  void setUnitCaptions(bool grams);
+  void loadCustomerLogo();
+
+  StationEnvironment& env_;
+  Configuration configuration_;
+  RunState state_;
+  std::unique_ptr<ConfigBackup> backup_;
+  bool shown_ = false;
+  bool closed_ = false;
+
+  QTabWidget* qualityTabs_ = nullptr;
+  std::array<QLabel*, kStatusPanels> panels_{};
+  QList<QLabel*> unitCaptions_;
+  QLabel* label55_ = nullptr;
+  QLineEdit* tazzebad_ = nullptr;
+  QLineEdit* numtazza_ = nullptr;
+  QLineEdit* numBolla_ = nullptr;
+  QLineEdit* totPartita_ = nullptr;
+  QLabel* image1_ = nullptr;
+  QLabel* production_ = nullptr;
+  QLabel* lavorPrec_ = nullptr;
+  QLabel* costo_ = nullptr;
+};

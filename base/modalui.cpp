@@ -1,0 +1,150 @@
+#include "base/modalui.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <cstdio>
+
+#include "base/eventlog.h"
+
+ModalUi::ModalUi(Mode mode) : mode_(mode) {}
+ModalUi::~ModalUi() = default;
+
+ModalUi::Answer ModalUi::affirmative(Buttons buttons) {
+  return (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) ? Answer::Yes
+                                                                        : Answer::Ok;
+}
+
+void ModalUi::report(const QString& what) {
+  if (log_) log_->append(QStringLiteral("unattended: ") + what + QStringLiteral("\r\n"));
+  std::fprintf(stderr, "campionatrice: %s\n", what.toLocal8Bit().constData());
+  std::fflush(stderr);
+}
+
+ModalUi::Answer ModalUi::message(const QString& text, Icon icon, Buttons buttons) {
+  shown_.append({text, icon, buttons});
+  switch (mode_) {
+    case Mode::Unattended:
+      report(text);
+      return affirmative(buttons);
+    case Mode::Scripted:
+      if (!answers_.empty()) {
+        const Answer a = answers_.front();
+        answers_.pop_front();
+        return a;
+      }
+      return affirmative(buttons);
+    case Mode::Interactive:
+      break;
+  }
+
+  QMessageBox box(parent_);
+  box.setText(text);
+  box.setWindowTitle(QApplication::applicationDisplayName());
+  switch (icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+void ModalUi::beep() {
+  ++beeps_;
+  if (mode_ == Mode::Interactive) QApplication::beep();
+}
+
+QString ModalUi::localFolder(const QString& stationFolder) {
+  static const QRegularExpression driveRoot(QStringLiteral("^[A-Za-z]:[\\\\/]?$"));
+  if (stationFolder.isEmpty() || driveRoot.match(stationFolder).hasMatch())
+    return QDir::homePath();
+  return stationFolder;
+}
+
+std::optional<QString> ModalUi::fileName(const FileRequest& request, bool save) {
+  fileRequests_.append(request);
+  const QString folder = localFolder(request.initialFolder);
+  switch (mode_) {
+    case Mode::Unattended: {
+      const QString chosen = QDir(folder).filePath(request.initialName);
+      report(request.title + QStringLiteral(": ") + chosen);
+      return chosen;
+    }
+    case Mode::Scripted:
+      if (!files_.empty()) {
+        auto f = files_.front();
+        files_.pop_front();
+        return f;
+      }
+      return std::nullopt;
+    case Mode::Interactive:
+      break;
+  }
+  QFileDialog dialog(parent_, request.title, folder, request.filter);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  QString suffix = request.defaultSuffix;
+  if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
+  dialog.setDefaultSuffix(suffix);
+  if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front();
+}
+
+std::optional<QString> ModalUi::saveFileName(const FileRequest& request) {
+  return fileName(request, true);
+}
+
+std::optional<QString> ModalUi::openFileName(const FileRequest& request) {
+  return fileName(request, false);
+}
+
+int ModalUi::exec(QDialog& dialog) {
+  dialogTitles_.append(dialog.windowTitle());
+  switch (mode_) {
+    case Mode::Unattended:
+      report(dialog.windowTitle());
+      return QDialog::Accepted;
+    case Mode::Scripted:
+      if (!dialogs_.empty()) {
+        auto fill = std::move(dialogs_.front());
+        dialogs_.pop_front();
+        return fill(dialog);
+      }
+      return QDialog::Accepted;
+    case Mode::Interactive:
+      break;
+  }
+  return dialog.exec();
+}
+
+QStringList ModalUi::shownTexts() const {
+  QStringList texts;
+  for (const Shown& s : shown_) texts << s.text;
+  return texts;
+}
+
+void ModalUi::clearRecord() {
+  shown_.clear();
+  fileRequests_.clear();
+  dialogTitles_.clear();
+  beeps_ = 0;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QWidget;
+class EventLog;
+
+// Every message box, modal window, file dialog and system beep of the station goes through
+// one ModalUi. Interactively it shows the real thing; unattended (the option --unattended)
+// it answers OK or Yes by itself and copies the text to the event log and standard error,
+// so the station can run with nobody at the screen; scripted (tests) it takes queued
+// answers and records what was shown.
+class ModalUi {
+ public:
+  enum class Mode { Interactive, Unattended, Scripted };
+  enum class Icon { None, Information, Warning, Error, Question };
+  enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+  enum class Answer { Ok, Cancel, Yes, No };
+
+  struct FileRequest {
+    QString title;
+    QString initialFolder;  // as the station names it, e.g. "c:\"
+    QString initialName;
+    QString filter;         // e.g. "*.ini"
+    QString defaultSuffix;  // e.g. ".ini"
+  };
+
+  struct Shown {
+    QString text;
+    Icon icon;
+    Buttons buttons;
+  };
+
+  explicit ModalUi(Mode mode);
+  ~ModalUi();
+
+  Mode mode() const { return mode_; }
+  void setEventLog(EventLog* log) { log_ = log; }
+  void setParentWidget(QWidget* parent) { parent_ = parent; }
+
+  Answer message(const QString& text, Icon icon, Buttons buttons = Buttons::Ok);
+  void beep();
+  // The chosen file, or nothing when the operator cancels.
+  std::optional<QString> saveFileName(const FileRequest& request);
+  std::optional<QString> openFileName(const FileRequest& request);
+  // Shows a modal window and returns its result (QDialog::Accepted or Rejected).
+  int exec(QDialog& dialog);
+
+  // A folder named the way the station names it ("c:\") on this machine: a drive root
+  // becomes the user's home folder, anything else is taken as it is.
+  static QString localFolder(const QString& stationFolder);
+
+  // Scripted answers, taken in order. A message with no queued answer is answered OK or
+  // Yes; a file dialog with none is cancelled; a window with none is accepted untouched.
+  void queueAnswer(Answer answer) { answers_.push_back(answer); }
+  void queueFile(std::optional<QString> file) { files_.push_back(std::move(file)); }
+  void queueDialog(std::function<int(QDialog&)> fill) { dialogs_.push_back(std::move(fill)); }
+
+  // What was shown, for tests and diagnostics.
+  const QList<Shown>& shown() const { return shown_; }
+  QStringList shownTexts() const;
+  const QList<FileRequest>& fileRequests() const { return fileRequests_; }
+  QStringList dialogTitles() const { return dialogTitles_; }
+  int beepCount() const { return beeps_; }
+  void clearRecord();
+
+ private:
+  void report(const QString& what);
+  static Answer affirmative(Buttons buttons);
+  std::optional<QString> fileName(const FileRequest& request, bool save);
+
+  Mode mode_;
+  EventLog* log_ = nullptr;
+  QWidget* parent_ = nullptr;
+  std::deque<Answer> answers_;
+  std::deque<std::optional<QString>> files_;
+  std::deque<std::function<int(QDialog&)>> dialogs_;
+  QList<Shown> shown_;
+  QList<FileRequest> fileRequests_;
+  QStringList dialogTitles_;
+  int beeps_ = 0;
+};

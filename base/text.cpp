@@ -1,0 +1,110 @@
+#include "base/text.h"
+
+#include <QLocale>
+#include <limits>
+
+namespace text {
+
+QString fixedRight(const QString& value, int width, QChar fill) {
+  if (width <= 0) return {};
+  if (value.size() >= width) return value.right(width);
+  return QString(width - value.size(), fill) + value;
+}
+
+QString fixedRight(qint64 value, int width, QChar fill) {
+  return fixedRight(QString::number(value), width, fill);
+}
+
+QString fixedLeft(const QString& value, int width) {
+  if (width <= 0) return {};
+  if (value.size() >= width) return value.left(width);
+  return value + QString(width - value.size(), QLatin1Char(' '));
+}
+
+std::optional<int> strictInt(const QString& value) {
+  int i = 0;
+  bool negative = false;
+  if (i < value.size() && (value[i] == QLatin1Char('-') || value[i] == QLatin1Char('+'))) {
+    negative = value[i] == QLatin1Char('-');
+    ++i;
+  }
+  if (i >= value.size()) return std::nullopt;
+  qint64 result = 0;
+  for (; i < value.size(); ++i) {
+    const QChar c = value[i];
+    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    result = result * 10 + (c.unicode() - '0');
+    if (result > qint64(std::numeric_limits<int>::max()) + 1) return std::nullopt;
+  }
+  if (negative) result = -result;
+  if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min())
+    return std::nullopt;
+  return static_cast<int>(result);
+}
+
+int lenientInt(const QString& value) {
+  int i = 0;
+  while (i < value.size() && value[i] == QLatin1Char(' ')) ++i;
+  bool negative = false;
+  if (i < value.size() && (value[i] == QLatin1Char('-') || value[i] == QLatin1Char('+'))) {
+    negative = value[i] == QLatin1Char('-');
+    ++i;
+  }
+  qint64 result = 0;
+  for (; i < value.size(); ++i) {
+    const QChar c = value[i];
+    if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
+    result = result * 10 + (c.unicode() - '0');
+    if (result > std::numeric_limits<int>::max()) {
+      result = std::numeric_limits<int>::max();
+      break;
+    }
+  }
+  return static_cast<int>(negative ? -result : result);
+}
+
+QString shortDateFormat() {
+  // Every run of separators between the day, month and year fields becomes one '/'.
+  const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+  QString result;
+  bool inQuote = false;
+  bool pendingSeparator = false;
+  for (const QChar c : format) {
+    if (c == QLatin1Char('\'')) {
+      inQuote = !inQuote;
+      continue;
+    }
+    if (!inQuote && c.isLetter()) {
+      if (pendingSeparator && !result.isEmpty()) result += QLatin1Char('/');
+      pendingSeparator = false;
+      result += c;
+    } else {
+      pendingSeparator = true;
+    }
+  }
+  return result.isEmpty() ? QStringLiteral("dd/MM/yyyy") : result;
+}
+
+QString longTimeFormat() {
+  const QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+  // The long format of some locales names the time zone; the log wants the clock time.
+  QString cleaned = format;
+  cleaned.remove(QLatin1Char('t')).remove(QLatin1String("  "));
+  cleaned = cleaned.trimmed();
+  return cleaned.isEmpty() ? QStringLiteral("HH:mm:ss") : cleaned;
+}
+
+QString formatShortDate(const QDate& date) {
+  return QLocale::system().toString(date, shortDateFormat());
+}
+
+QString formatLongTime(const QTime& time) {
+  return QLocale::system().toString(time, longTimeFormat());
+}
+
+QChar decimalSeparator() {
+  const QString sep = QLocale::system().decimalPoint();
+  return sep.isEmpty() ? QLatin1Char(',') : sep.front();
+}
+
+}  // namespace text

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+// Text and number helpers shared by every subsystem. The station keeps most values as
+// decimal texts in fixed-width fields, and converts them by a few exact rules.
+namespace text {
+
+// The value right-aligned in exactly `width` characters, padded on the left with `fill`.
+// A value wider than its field keeps its rightmost `width` characters, so that a fixed
+// record never changes length and the fields after it never move.
+QString fixedRight(const QString& value, int width, QChar fill = QLatin1Char(' '));
+QString fixedRight(qint64 value, int width, QChar fill = QLatin1Char(' '));
+
+// The value left-aligned in exactly `width` characters: cut, or padded with blanks.
+QString fixedLeft(const QString& value, int width);
+
+// A whole decimal number: an optional sign and digits, nothing else, within 32 bits.
+std::optional<int> strictInt(const QString& value);
+
+// Leading blanks skipped, then an optional sign and the digits up to the first other
+// character. A text without digits gives 0.
+int lenientInt(const QString& value);
+
+// The system's short date format with '/' as the date separator, as the station uses it
+// from the first steps of start-up on.
+QString shortDateFormat();
+// The system's long time format.
+QString longTimeFormat();
+QString formatShortDate(const QDate& date);
+QString formatLongTime(const QTime& time);
+
+// The decimal separator of the system locale.
+QChar decimalSeparator();
+
+}  // namespace text

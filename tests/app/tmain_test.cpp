@@ -1,0 +1,157 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+#include "app/tmain.h"
+#include "base/text.h"
+#include "support/testenv.h"
+
+namespace {
+
+struct MainFixture : ::testing::Test {
+  TestEnv env;
+  StationEnvironment station{env.workDir, *env.store, env.ui, env.clock, *env.log, {}};
+
+  QByteArray stamp() const {
+    const QDateTime now = env.clock.now();
+    return (text::formatShortDate(now.date()) + QLatin1Char(' ') + text::formatLongTime(now.time()) +
+            QStringLiteral(" | "))
+        .toLatin1();
+  }
+};
+
+}  // namespace
+
+TEST_F(MainFixture, ShowAndCloseWriteTheirLogEntriesInAnEmptyWorkingFolder) {
+  {
+    TMain main(station);
+    main.show();
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Morvel Campionatrice"));
+    EXPECT_EQ(main.panelText(3), QStringLiteral("0 - Centralina off "));
+    EXPECT_EQ(main.runState().boardModelText, QStringLiteral("-----"));
+    EXPECT_EQ(main.runState().currentProgram, 9999);
+    EXPECT_EQ(main.runState().baseCaption, QStringLiteral("Morvel Campionatrice"));
+    EXPECT_EQ(main.configuration().configurationLine().right(3), QStringLiteral("L50"));
+    main.close();
+  }
+  const QByteArray s = stamp();
+  EXPECT_EQ(env.readFile(QStringLiteral("morvel.log")),
+            s + ">START<" + s + "start Pilto\r\n" + s + "Stop Pilto\r\n");
+}
+
+TEST_F(MainFixture, TheMainWindowHasEveryNamedControl) {
+  TMain main(station);
+  main.show();
+  for (int q = 1; q <= 4; ++q)
+    for (int c = 1; c <= 15; ++c)
+      for (const char* p : {"NomeCal", "PesoCal", "TotC", "TotP"}) {
+        const QString name = QString::fromLatin1(p) + QString::number(c) + 'Q' + QString::number(q);
+        EXPECT_NE(main.findChild<QLabel*>(name), nullptr) << name.toStdString();
+      }
+  for (int q = 1; q <= 5; ++q) {
+    EXPECT_NE(main.findChild<QLabel*>(QStringLiteral("LavoratoQ%1").arg(q)), nullptr);
+    EXPECT_NE(main.findChild<QLabel*>(QStringLiteral("LavoratoPQ%1").arg(q)), nullptr);
+  }
+  for (int u = 1; u <= 66; ++u) {
+    auto* unit = main.findChild<QLabel*>(QStringLiteral("unit%1").arg(u));
+    ASSERT_NE(unit, nullptr) << u;
+    EXPECT_EQ(unit->text(), QStringLiteral("gr"));
+  }
+  for (const char* name : {"TotaleG", "Label53", "Label55", "Image1", "Image2", "Production",
+                           "LavorPrec", "Costo"})
+    EXPECT_NE(main.findChild<QLabel*>(QString::fromLatin1(name)), nullptr) << name;
+  for (const char* name : {"numBolla", "totPartita", "numtazza", "tazzebad"})
+    EXPECT_NE(main.findChild<QLineEdit*>(QString::fromLatin1(name)), nullptr) << name;
+  EXPECT_NE(main.findChild<QPlainTextEdit*>(QStringLiteral("Memo1")), nullptr);
+  auto* preview = main.findChild<QCheckBox*>(QStringLiteral("PreviewStampa"));
+  ASSERT_NE(preview, nullptr);
+  EXPECT_EQ(preview->text(), QStringLiteral("Preview stampa"));
+  auto* tabs = main.findChild<QTabWidget*>();
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_EQ(tabs->count(), 4);
+  EXPECT_EQ(tabs->tabText(3), QStringLiteral("Qualita 4"));
+  EXPECT_EQ(main.findChild<QLineEdit*>(QStringLiteral("totPartita"))->text(), QStringLiteral("0"));
+  EXPECT_FALSE(main.findChild<QLabel*>(QStringLiteral("Label53"))->isVisible());
+  EXPECT_FALSE(main.findChild<QLabel*>(QStringLiteral("Production"))->isVisible());
+  EXPECT_FALSE(main.findChild<QLabel*>(QStringLiteral("Label55"))->isVisible()) << "v_tazzebad off";
+  EXPECT_NE(main.findChild<QAction*>(QStringLiteral("SalvasuFloppy1")), nullptr);
+  EXPECT_NE(main.findChild<QAction*>(QStringLiteral("RipristinadaFloppy1")), nullptr);
+
+  auto* bar = main.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+  ASSERT_NE(bar, nullptr);
+  const int widths[] = {205, 90, 240, 145, 130};
+  for (int i = 0; i < 5; ++i) {
+    auto* panel = bar->findChild<QLabel*>(QStringLiteral("StatusBar1Panel%1").arg(i));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->width(), widths[i]);
+  }
+  EXPECT_TRUE(bar->findChild<QLabel*>(QStringLiteral("StatusBar1Panel2"))->alignment() & Qt::AlignRight);
+
+  // Representative figures, so the screenshot shows the grid as the operator reads it.
+  for (int c = 1; c <= 15; ++c) {
+    main.findChild<QLabel*>(QStringLiteral("NomeCal%1Q1").arg(c))->setText(QStringLiteral("Cal %1").arg(c));
+    main.findChild<QLabel*>(QStringLiteral("PesoCal%1Q1").arg(c))->setText(QStringLiteral("%1 - %2").arg(60 + c * 20).arg(80 + c * 20));
+    main.findChild<QLabel*>(QStringLiteral("TotC%1Q1").arg(c))->setText(QString::number(123456 + c * 1111));
+    main.findChild<QLabel*>(QStringLiteral("TotP%1Q1").arg(c))->setText(QStringLiteral("6,25"));
+  }
+  main.findChild<QLabel*>(QStringLiteral("TotaleG"))->setText(QStringLiteral("2123456"));
+  main.resize(1280, 800);
+  QApplication::processEvents();
+  const QString shot = QStringLiteral(SCREENSHOT_DIR) + QStringLiteral("/main-window.png");
+  EXPECT_TRUE(main.grab().save(shot));
+}
+
+TEST_F(MainFixture, TheConfigurationShapesTheWindow) {
+  env.store->writeText(QStringLiteral("morvel"), QStringLiteral("totaligrammi"), QStringLiteral("0"));
+  env.store->writeText(QStringLiteral("morvel"), QStringLiteral("v_tazzebad"), QStringLiteral("si"));
+  TMain main(station);
+  main.show();
+  EXPECT_EQ(main.findChild<QLabel*>(QStringLiteral("unit1"))->text(), QStringLiteral("Kg"));
+  EXPECT_EQ(main.findChild<QLabel*>(QStringLiteral("unit66"))->text(), QStringLiteral("Kg"));
+  EXPECT_TRUE(main.findChild<QLabel*>(QStringLiteral("Label55"))->isVisible());
+  EXPECT_TRUE(main.findChild<QLineEdit*>(QStringLiteral("tazzebad"))->isVisible());
+}
+
+TEST_F(MainFixture, OldBoardModeKeepsTheLineWithoutSuffix) {
+  station.arguments = {QStringLiteral("-o")};
+  TMain main(station);
+  main.show();
+  EXPECT_TRUE(main.runState().oldBoard);
+  EXPECT_EQ(main.configuration().configurationLine().size(), 103);
+}
+
+TEST_F(MainFixture, AFaultyConfigurationIsReportedAndStartUpGoesOn) {
+  env.store->writeText(QStringLiteral("morvel"), QStringLiteral("numtazze"), QStringLiteral("cento"));
+  TMain main(station);
+  main.show();
+  ASSERT_EQ(env.ui.shown().size(), 1);
+  EXPECT_TRUE(env.ui.shown().front().text.contains(QStringLiteral("cento")));
+  EXPECT_EQ(main.panelText(3), QStringLiteral("0 - Centralina off "));
+  EXPECT_TRUE(env.readFile(QStringLiteral("morvel.log")).contains("start Pilto"));
+}
+
+TEST_F(MainFixture, TheRestoreCommandReappliesTheConfiguration) {
+  TMain main(station);
+  main.show();
+  EXPECT_EQ(main.configuration().config().numlinee, 2);
+  env.writeFile(QStringLiteral("morvelinst"), "String(numlinee)=4\r\nString(totaligrammi)=1\r\n");
+  env.ui.queueFile(env.path(QStringLiteral("morvelinst")));
+  main.findChild<QAction*>(QStringLiteral("RipristinadaFloppy1"))->trigger();
+  EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Ripristino effettuato!"));
+  EXPECT_EQ(main.configuration().config().numlinee, 4);
+  EXPECT_TRUE(main.configuration().configurationLine().startsWith(QLatin1Char('4')));
+  EXPECT_EQ(main.configuration().configurationLine().right(3), QStringLiteral("L50"));
+
+  const QString usb = env.root.filePath(QStringLiteral("usb"));
+  QDir().mkpath(usb);
+  env.ui.queueFile(usb + QStringLiteral("/a"));
+  main.findChild<QAction*>(QStringLiteral("SalvasuFloppy1"))->trigger();
+  EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Salvataggio effettuato!"));
+  EXPECT_TRUE(env.readFile(usb + QStringLiteral("/morvelinst")).contains("String(numlinee)=4\r\n"));
+}
