@@ -64,8 +64,13 @@ int lenientInt(const QString& value) {
 }
 
 QString shortDateFormat() {
-  // Every run of separators between the day, month and year fields becomes one '/'.
-  const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+  // Every run of separators between the day, month and year fields becomes one '/'. A
+  // short date is all digits: a locale without one of its own (the "C" locale of a bare
+  // system) gets day/month/year, and month names become month numbers.
+  const QLocale locale = QLocale::system();
+  if (locale.language() == QLocale::C) return QStringLiteral("dd/MM/yyyy");
+  QString format = locale.dateFormat(QLocale::ShortFormat);
+  format.replace(QLatin1String("MMMM"), QLatin1String("MM")).replace(QLatin1String("MMM"), QLatin1String("MM"));
   QString result;
   bool inQuote = false;
   bool pendingSeparator = false;

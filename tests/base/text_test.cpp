@@ -33,4 +33,5 @@ TEST(Text, ShortDateUsesSlashAsSeparator) {
   EXPECT_TRUE(date.contains(QLatin1Char('/'))) << date.toStdString();
   EXPECT_FALSE(date.contains(QLatin1Char('.')) || date.contains(QLatin1Char('-'))) << date.toStdString();
   EXPECT_EQ(date.count(QLatin1Char('/')), 2);
+  for (const QChar c : date) EXPECT_TRUE(c.isDigit() || c == QLatin1Char('/')) << date.toStdString();
 }
