@@ -110,8 +110,12 @@ TEST_F(MainFixture, TheMainWindowHasEveryNamedControl) {
 TEST_F(MainFixture, TheConfigurationShapesTheWindow) {
   env.store->writeText(QStringLiteral("morvel"), QStringLiteral("totaligrammi"), QStringLiteral("0"));
   env.store->writeText(QStringLiteral("morvel"), QStringLiteral("v_tazzebad"), QStringLiteral("si"));
+  QImage logo(40, 20, QImage::Format_RGB32);
+  logo.fill(Qt::blue);
+  ASSERT_TRUE(logo.save(env.path(QStringLiteral("customer.bmp")), "BMP"));
   TMain main(station);
   main.show();
+  EXPECT_FALSE(main.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
   EXPECT_EQ(main.findChild<QLabel*>(QStringLiteral("unit1"))->text(), QStringLiteral("Kg"));
   EXPECT_EQ(main.findChild<QLabel*>(QStringLiteral("unit66"))->text(), QStringLiteral("Kg"));
   EXPECT_TRUE(main.findChild<QLabel*>(QStringLiteral("Label55"))->isVisible());
