@@ -21,6 +21,7 @@
 #include "base/modalui.h"
 #include "config/settingsstore.h"
 #include "export/backup.h"
+#include "link/portmap.h"
 
 namespace {
 
@@ -48,7 +49,9 @@ TMain::TMain(StationEnvironment& env, QWidget* parent)
     : QMainWindow(parent),
       env_(env),
       configuration_(env.store, env.workDir, env.ui),
-      backup_(std::make_unique<ConfigBackup>(env.store, env.ui)) {
+      backup_(std::make_unique<ConfigBackup>(env.store, env.ui)),
+      portSelectorItems_({QStringLiteral("non abilitata"), QStringLiteral("COM1"), QStringLiteral("COM2"),
+                          QStringLiteral("COM3"), QStringLiteral("COM4")}) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QString::fromLatin1(station::kMainCaption));
   env_.ui.setParentWidget(this);
@@ -302,6 +305,15 @@ void TMain::FormShow() {
   EventLog& log = env_.log;
   log.append(QStringLiteral(">START<"));
 
+  const QList<int> ports = PortMap::fromStore(env_.store).existingPorts();
+  QStringList numbers;
+  for (int n : ports) numbers << QString::number(n);
+  log.append(numbers.join(QLatin1Char(',')));
+  if (!ports.isEmpty()) {
+    portSelectorItems_ = {QStringLiteral("non abilitata")};
+    for (int n : ports) portSelectorItems_ << QStringLiteral("COM%1").arg(n);
+  }
+
   // Dates are shown with '/' from here on (text::shortDateFormat); the configuration sets
   // the automatic refresh again.
   state_.autoRefreshSetting = 0;
@@ -326,6 +338,18 @@ void TMain::FormShow() {
   production_->clear();
   lavorPrec_->clear();
 
+  const MachineConfig& c = configuration_.config();
+  if (c.porta_com < 99) {
+    link_ = std::make_unique<cSelvik>(c.porta_com, state_.oldBoard ? 9600 : 19200,
+                                      PortMap::fromStore(env_.store).devicePath(c.porta_com), env_.clock,
+                                      env_.ui);
+  }
+
+  // Whether the port opens or not, the board counts as off until it answers a status poll.
+  if (link_) {
+    link_->qualityAlarm = false;
+    link_->Open();
+  }
   setPanelText(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
 
   costo_->clear();
@@ -341,6 +365,10 @@ void TMain::FormClose() {
   closed_ = true;
   setPanelText(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
   env_.log.append(QStringLiteral("Stop Pilto\r\n"));
+  if (link_) {
+    link_->Close();
+    link_.reset();
+  }
 }
 
 void TMain::ApplyConfiguration() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/station.h"
+#include "link/cSelvik.h"
 #include "config/configuration.h"
 #include "sampling/runstate.h"
 
@@ -47,6 +48,12 @@ class TMain : public QMainWindow {
   void setPanelText(int panel, const QString& text, Qt::Alignment alignment = Qt::AlignLeft);
   QString panelText(int panel) const;
 
+  // The controller link; null when `porta_com` is 99 or more.
+  cSelvik* link() { return link_.get(); }
+  // The entries of the installation dialog's three port selectors: "non abilitata" and
+  // the serial ports found at start-up.
+  QStringList portSelectorItems() const { return portSelectorItems_; }
+
   Configuration& configuration() { return configuration_; }
   RunState& runState() { return state_; }
   const StationEnvironment& environment() const { return env_; }
@@ -69,6 +76,8 @@ class TMain : public QMainWindow {
   Configuration configuration_;
   RunState state_;
   std::unique_ptr<ConfigBackup> backup_;
+  std::unique_ptr<cSelvik> link_;
+  QStringList portSelectorItems_;
   bool shown_ = false;
   bool closed_ = false;
 

@@ -19,6 +19,10 @@ class Clock {
   virtual QDateTime now() const = 0;
   // Blocks the caller for the given time (the board exchanges are synchronous).
   virtual void waitMs(qint64 ms) = 0;
+  // Blocks until the file descriptor has bytes to read or the time has passed; true when
+  // there is something to read. The serial links wait for echoes and replies this way, so
+  // an idle line costs no processor time and a test clock can let the time-out pass at once.
+  virtual bool waitReadable(int fd, qint64 ms) = 0;
 
   // The board time unit as milliseconds, rounded up so a wait is never shorter than asked.
   static qint64 unitsToMs(qint64 units);
@@ -33,6 +37,7 @@ class SystemClock final : public Clock {
   qint64 monotonicMs() const override;
   QDateTime now() const override;
   void waitMs(qint64 ms) override;
+  bool waitReadable(int fd, qint64 ms) override;
 
  private:
   QElapsedTimer timer_;
@@ -46,6 +51,10 @@ class ManualClock final : public Clock {
   qint64 monotonicMs() const override { return elapsedMs_; }
   QDateTime now() const override { return start_.addMSecs(elapsedMs_); }
   void waitMs(qint64 ms) override { advance(ms); }
+  // Waits for real at most `graceMs` (for a peer thread or process to answer); when the
+  // bytes come, the clock moves by the real time taken, otherwise by the whole wait.
+  bool waitReadable(int fd, qint64 ms) override;
+  void setGraceMs(qint64 ms) { graceMs_ = ms; }
 
   void advance(qint64 ms) { if (ms > 0) elapsedMs_ += ms; totalWaitedMs_ += ms > 0 ? ms : 0; }
   qint64 totalWaitedMs() const { return totalWaitedMs_; }
@@ -54,4 +63,5 @@ class ManualClock final : public Clock {
   QDateTime start_;
   qint64 elapsedMs_ = 0;
   qint64 totalWaitedMs_ = 0;
+  qint64 graceMs_ = 150;
 };

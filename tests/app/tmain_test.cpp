@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "app/tmain.h"
+#include "link/portmap.h"
+#include "sim/ptypeer.h"
+#include "sim/simboard.h"
 #include "base/text.h"
 #include "support/testenv.h"
 
@@ -41,8 +44,9 @@ TEST_F(MainFixture, ShowAndCloseWriteTheirLogEntriesInAnEmptyWorkingFolder) {
     main.close();
   }
   const QByteArray s = stamp();
+  const QByteArray ports = PortMap::fromStore(*env.store).enumerate().toLatin1();
   EXPECT_EQ(env.readFile(QStringLiteral("morvel.log")),
-            s + ">START<" + s + "start Pilto\r\n" + s + "Stop Pilto\r\n");
+            s + ">START<" + s + ports + s + "start Pilto\r\n" + s + "Stop Pilto\r\n");
 }
 
 TEST_F(MainFixture, TheMainWindowHasEveryNamedControl) {
@@ -158,4 +162,36 @@ TEST_F(MainFixture, TheRestoreCommandReappliesTheConfiguration) {
   main.findChild<QAction*>(QStringLiteral("SalvasuFloppy1"))->trigger();
   EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Salvataggio effettuato!"));
   EXPECT_TRUE(env.readFile(usb + QStringLiteral("/morvelinst")).contains("String(numlinee)=4\r\n"));
+}
+
+TEST_F(MainFixture, TheControllerLinkOpensOnTheConfiguredPortAndClosesWithTheWindow) {
+  PtyPeer peer{std::make_unique<SimBoard>()};
+  ASSERT_TRUE(peer.start());
+  ASSERT_TRUE(PortMap::publish(*env.store, 12, peer.devicePath()));
+  env.store->writeText(QStringLiteral("morvel"), QStringLiteral("porta_com"), QStringLiteral("12"));
+  {
+    station.arguments = {QStringLiteral("-o")};
+    TMain main(station);
+    main.show();
+    ASSERT_NE(main.link(), nullptr);
+    EXPECT_TRUE(main.link()->port().isOpen());
+    EXPECT_EQ(main.link()->port().baudRate(), 9600);
+    EXPECT_FALSE(main.link()->qualityAlarm);
+    EXPECT_TRUE(main.portSelectorItems().contains(QStringLiteral("COM12")));
+    EXPECT_EQ(main.portSelectorItems().front(), QStringLiteral("non abilitata"));
+    EXPECT_EQ(main.panelText(3), QStringLiteral("0 - Centralina off "));
+    // The board answers on the link the station opened.
+    ASSERT_TRUE(main.link()->RequestStatus(cSelvik::kShortTimeout));
+    EXPECT_EQ(main.link()->GetStatus().state, QStringLiteral("0"));
+    main.close();
+    EXPECT_EQ(main.link(), nullptr);
+  }
+  EXPECT_TRUE(env.readFile(QStringLiteral("morvel.log")).contains("12"));
+
+  env.store->writeText(QStringLiteral("morvel"), QStringLiteral("porta_com"), QStringLiteral("99"));
+  station.arguments = {};
+  TMain noLink(station);
+  noLink.show();
+  EXPECT_EQ(noLink.link(), nullptr);
+  EXPECT_EQ(noLink.panelText(3), QStringLiteral("0 - Centralina off "));
 }

@@ -1,0 +1,326 @@
+#include "link/cSelvik.h"
+
+#include <QCoreApplication>
+
+#include "base/clock.h"
+#include "base/modalui.h"
+#include "base/text.h"
+
+namespace {
+
+QString latin1(const QByteArray& b) { return QString::fromLatin1(b); }
+
+// The reply without its final CR; positions of the layouts count in this text.
+QByteArray body(const QByteArray& reply) {
+  return reply.endsWith('\r') ? reply.left(reply.size() - 1) : reply;
+}
+
+// A field of the machine parameters line: the value right-aligned, blanks as '0'.
+QByteArray paramField(int value, int width) {
+  return text::fixedRight(value, width).replace(QLatin1Char(' '), QLatin1Char('0')).toLatin1();
+}
+
+}  // namespace
+
+cSelvik::cSelvik(int portNumber, int baudRate, const QString& devicePath, Clock& clock, ModalUi& ui)
+    : port_(std::make_unique<cPort>(portNumber, baudRate, devicePath)),
+      clock_(clock),
+      ui_(ui),
+      tareTable_(std::make_unique<rcTestTaraTazza>()) {}
+
+cSelvik::~cSelvik() = default;
+
+bool cSelvik::Open() { return port_->Open(); }
+bool cSelvik::Close() { return port_->Close(); }
+
+qint64 cSelvik::deadline(int units) const { return clock_.monotonicMs() + Clock::unitsToMs(units); }
+
+qint64 cSelvik::remaining(qint64 deadlineMs) const { return deadlineMs - clock_.monotonicMs(); }
+
+bool cSelvik::writeByte(char c) { return port_->Write(QByteArray(1, c)); }
+
+bool cSelvik::waitEcho(char expected, qint64 deadlineMs) {
+  QByteArray byte;
+  for (;;) {
+    const qint64 left = remaining(deadlineMs);
+    if (left <= 0) return false;
+    if (!clock_.waitReadable(port_->handle(), left)) continue;
+    // Bytes that differ from the character sent are noise and are dropped.
+    if (port_->Read(byte, 1) && byte.at(0) == expected) return true;
+  }
+}
+
+bool cSelvik::waitWholeLine(const QByteArray& line, qint64 deadlineMs) {
+  QByteArray buffer, chunk;
+  for (;;) {
+    const qint64 left = remaining(deadlineMs);
+    if (left <= 0) return false;
+    if (!clock_.waitReadable(port_->handle(), left)) continue;
+    if (port_->Read(chunk, static_cast<int>(line.size()) + 5)) buffer += chunk;
+    if (buffer == line) return true;
+  }
+}
+
+bool cSelvik::SendLine(const QByteArray& line, Echo echo) {
+  const qsizetype n = line.size();
+  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+    qsizetype failedAt = -1;
+    for (qsizetype i = 0; i < n; ++i) {
+      const char c = line.at(i);
+      // A character that cannot be written is skipped: no echo is awaited for it.
+      if (!writeByte(c)) continue;
+      if (echo == Echo::PerCharacter) {
+        if (c == kCR) continue;
+        if (!waitEcho(c, deadline(kEchoWait))) {
+          failedAt = i;
+          break;
+        }
+      } else if (c == kCR) {
+        if (!waitWholeLine(line, deadline(kEchoWait))) failedAt = i;
+      }
+    }
+    if (failedAt < 0) return true;
+    // The CR ends the partial line at the board. A missing echo of the last character
+    // (or of the CR) needs no new attempt: that CR completes the line.
+    writeByte(kCR);
+    if (failedAt >= n - 2) return true;
+  }
+  return false;
+}
+
+std::optional<QByteArray> cSelvik::CollectReply(int timeoutUnits, const QByteArray& marker) {
+  const qint64 end = deadline(timeoutUnits);
+  QByteArray buffer, chunk;
+  for (;;) {
+    const qint64 left = remaining(end);
+    if (left <= 0) return std::nullopt;
+    if (!clock_.waitReadable(port_->handle(), left)) continue;
+    if (port_->Read(chunk, cPort::kMaxBlock)) buffer += chunk;
+    if (!buffer.isEmpty() && buffer.endsWith('\r') && (marker.isEmpty() || buffer.contains(marker)))
+      return buffer;
+  }
+}
+
+std::optional<QByteArray> cSelvik::request(const QByteArray& line, int timeoutUnits,
+                                           bool beepOnSendFailure) {
+  if (!SendLine(line, Echo::PerCharacter)) {
+    if (beepOnSendFailure) ui_.beep();
+    return std::nullopt;
+  }
+  clock_.waitUnits(kReplyPause);
+  auto reply = CollectReply(timeoutUnits);
+  if (!reply) ui_.beep();
+  return reply;
+}
+
+bool cSelvik::RequestStatus(int timeoutUnits) {
+  const QByteArray line = QByteArray(qualityAlarm ? "A1" : "A0") + kCR;
+  if (!SendLine(line, Echo::PerCharacter)) {
+    SendLine(QByteArray(1, kESC), Echo::PerCharacter);
+    return false;
+  }
+  clock_.waitUnits(kReplyPause);
+  const auto reply = CollectReply(timeoutUnits);
+  if (!reply) return false;
+  status_ = parseStatus(*reply);
+  return true;
+}
+
+rcStateMachine cSelvik::parseStatus(const QByteArray& reply) {
+  const QByteArray b = body(reply);
+  rcStateMachine s;
+  s.state = latin1(b.mid(0, 1));
+  s.program = latin1(b.mid(1, 2));
+  s.cadence = latin1(b.mid(3, 3));
+  s.cup = latin1(b.mid(7, 3));
+  s.wrongCups = latin1(b.mid(10, 4));
+  const bool longForm = b.size() >= 15 && static_cast<unsigned char>(b.at(14)) > 13;
+  for (int i = 0; i < 5; ++i) s.fc[i] = longForm ? latin1(b.mid(14 + 3 * i, 3)) : QString();
+  return s;
+}
+
+rcRichiestaTotali cSelvik::parseTotals(const QByteArray& reply) {
+  const QByteArray b = body(reply);
+  rcRichiestaTotali t;
+  for (int k = 0; k < 15; ++k) t.classValue[k] = latin1(b.mid(8 * k, 8));
+  return t;
+}
+
+rcTestCelle cSelvik::parseFour(const QByteArray& reply) {
+  rcTestCelle c;
+  for (int i = 0; i < 4; ++i) c.values[i] = latin1(reply.mid(1 + 4 * i, 4));
+  // A value that runs into the final CR keeps only its characters before it.
+  for (int i = 0; i < 4; ++i) {
+    const int cr = c.values[i].indexOf(QLatin1Char('\r'));
+    if (cr >= 0) c.values[i].truncate(cr);
+  }
+  return c;
+}
+
+void cSelvik::parseTareTable(const QByteArray& reply, const QByteArray& payload, rcTestTaraTazza& table) {
+  const QByteArray b = body(reply);
+  const qsizetype r = b.indexOf('R');
+  table.firstCup = latin1(payload.left(3));
+  const int first = payload.left(3).toInt();
+  const int count = payload.mid(3, 3).toInt();
+  if (r < 0) return;
+  for (int k = 0; k < count; ++k) {
+    const int cup = first + k;
+    if (cup < 1 || cup > rcTestTaraTazza::kCupsPerLine) continue;
+    for (int l = 1; l <= 4; ++l) {
+      const qsizetype at = r + 7 + 16 * k + 4 * (l - 1);
+      table.tare[(l - 1) * rcTestTaraTazza::kCupsPerLine + cup - 1] = latin1(b.mid(at, 4));
+    }
+  }
+}
+
+bool cSelvik::QueryFour(const QByteArray& request, int timeoutUnits) {
+  if (!port_->Write(request + kCR)) {
+    ui_.beep();
+    return false;
+  }
+  const auto reply = CollectReply(timeoutUnits, request);
+  if (!reply) {
+    ui_.beep();
+    return false;
+  }
+  cells_ = parseFour(*reply);
+  return true;
+}
+
+bool cSelvik::RequestTareTable(const QByteArray& payload, int timeoutUnits) {
+  if (!port_->Write(QByteArray("R") + payload + kCR)) {
+    ui_.beep();
+    return false;
+  }
+  const auto reply = CollectReply(timeoutUnits, QByteArray("R"));
+  if (!reply) {
+    ui_.beep();
+    ui_.message(QCoreApplication::translate("cSelvik", "Il comando R non ha ricevuto una risposta corretta"),
+                ModalUi::Icon::Error);
+    return false;
+  }
+  parseTareTable(*reply, payload, *tareTable_);
+  return true;
+}
+
+bool cSelvik::RequestTotals(const QByteArray& code, int timeoutUnits) {
+  const auto reply = request(QByteArray("V") + code + kCR, timeoutUnits, true);
+  if (!reply) return false;
+  totals_ = parseTotals(*reply);
+  return true;
+}
+
+bool cSelvik::RequestMemorisedTotals(const QByteArray& code, int timeoutUnits) {
+  const auto reply = request(QByteArray("v") + code + kCR, timeoutUnits, true);
+  if (!reply) return false;
+  memorisedTotals_ = parseTotals(*reply);
+  return true;
+}
+
+bool cSelvik::RequestIdentity(int timeoutUnits) {
+  const auto reply = request(QByteArray(">0") + kCR, timeoutUnits, false);
+  if (!reply) return false;
+  identityReply_ = *reply;
+  return true;
+}
+
+QString cSelvik::GetIdentity() const {
+  if (identityReply_.isEmpty()) return {};
+  return latin1(identityReply_.left(identityReply_.size() - 1));
+}
+
+bool cSelvik::RequestModel(int timeoutUnits) {
+  const auto reply = request(QByteArray(">1") + kCR, timeoutUnits, false);
+  if (!reply) return false;
+  modelReply_ = *reply;
+  return true;
+}
+
+int cSelvik::GetModel() const { return modelFromReply(modelReply_); }
+
+int cSelvik::modelFromReply(const QByteArray& reply) {
+  if (reply.isEmpty() || static_cast<unsigned char>(reply.at(0)) <= '0') return 0;
+  const char second = reply.size() > 1 ? reply.at(1) : '0';
+  return (second - '0') + 1;
+}
+
+bool cSelvik::ReadEncoderDirection(int timeoutUnits) {
+  const auto reply = request(QByteArray("-2") + kCR, timeoutUnits, true);
+  if (!reply) return false;
+  const QByteArray b = body(*reply);
+  encoderDirection_ = (!b.isEmpty() && b.back() == '0') ? 0 : 1;
+  return true;
+}
+
+bool cSelvik::SetEncoderDirection(bool clockwise, int timeoutUnits) {
+  const auto reply = request(QByteArray(clockwise ? "-1" : "-0") + kCR, timeoutUnits, true);
+  if (!reply) return false;
+  const QByteArray b = body(*reply);
+  encoderDirection_ = (!b.isEmpty() && b.back() == '0') ? 0 : 1;
+  return true;
+}
+
+bool cSelvik::SendCommand(const QByteArray& letter, const QByteArray& payload) {
+  if (SendLine(letter + payload + kCR, Echo::PerCharacter)) return true;
+  ui_.beep();
+  return false;
+}
+
+QByteArray cSelvik::machineParametersLine(int delayTara, int distanzaFc, int pointGest, int ritfc) {
+  // A value outside its field is replaced as the board expects; a negative value, which
+  // would put a '-' among the digits, counts as out of range too.
+  const QByteArray delay = (delayTara >= 256 || delayTara < 0) ? QByteArray("000") : paramField(delayTara, 3);
+  const QByteArray distance = (distanzaFc >= 999 || distanzaFc < 0) ? QByteArray("000") : paramField(distanzaFc, 3);
+  const QByteArray point = (pointGest < 85 || pointGest > 94) ? QByteArray("93") : paramField(pointGest, 2);
+  const QByteArray delayFc = ritfc > 99 ? QByteArray("99") : ritfc < 0 ? QByteArray("00") : paramField(ritfc, 2);
+  return QByteArray("-3") + delay + distance + point + delayFc + kCR;
+}
+
+bool cSelvik::SendMachineParameters(int delayTara, int distanzaFc, int pointGest, int ritfc) {
+  if (!SendLine(machineParametersLine(delayTara, distanzaFc, pointGest, ritfc), Echo::WholeLine)) {
+    ui_.beep();
+    return false;
+  }
+  clock_.waitUnits(kReplyPause);
+  return true;
+}
+
+bool cSelvik::SendMagnetOption(int flag) {
+  if (!SendLine(QByteArray(flag == 1 ? "-41" : "-40") + kCR, Echo::WholeLine)) {
+    ui_.beep();
+    return false;
+  }
+  clock_.waitUnits(kReplyPause);
+  return true;
+}
+
+bool cSelvik::SendCalibrationFactors(const QString& factors) {
+  QString t = factors;
+  t.replace(QLatin1Char(' '), QLatin1Char('0'));
+  if (SendLine(QByteArray("(") + t.toLatin1() + kCR, Echo::PerCharacter)) return true;
+  ui_.beep();
+  return false;
+}
+
+QString cSelvik::modelSuffix(int model) {
+  switch (model) {
+    case 0: return QStringLiteral(" : Pilto");
+    case 1: return QStringLiteral(" : Piltomod");
+    case 2: return QStringLiteral(" : Dravo");
+    case 3: return QStringLiteral(" : Dravo-1");
+    default: return {};
+  }
+}
+
+QString cSelvik::stateText(QChar state) {
+  switch (state.unicode()) {
+    case '0': return QStringLiteral("0 - Accesa    ");
+    case '1': return QStringLiteral("1 - Stand By");
+    case '2': return QStringLiteral("2 - Attesa Encoder");
+    case '3': return QStringLiteral("3 - Tara iniziale");
+    case '4': return QStringLiteral("4 - Lavorazione");
+    case '5': return QStringLiteral("5 - Fine partita");
+    default: return {};
+  }
+}

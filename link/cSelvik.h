@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "link/clPort.h"
+
+class Clock;
+class ModalUi;
+
+// The last status reply of the board, cut into its fields (texts, never converted here).
+struct rcStateMachine {
+  QString state;      // '0' to '5'
+  QString program;    // 2: program loaded in the board, 0 none
+  QString cadence;    // 3: cups per second times ten
+  QString cup;        // 3: cup at the weighing station
+  QString wrongCups;  // 4
+  std::array<QString, 5> fc;  // 3 each, long form only
+};
+
+// The totals of one board line: the weight of size classes 1 to 15, 8 characters each.
+struct rcRichiestaTotali {
+  std::array<QString, 15> classValue;
+};
+
+// A four-value reply: one value of 4 characters per weighing line (9 places).
+struct rcTestCelle {
+  std::array<QString, 9> values;
+};
+
+// The cup tare table: the tare of cup c (from 1) on line l (1 to 4) is
+// tare[(l - 1) * 512 + c - 1].
+struct rcTestTaraTazza {
+  static constexpr int kCupsPerLine = 512;
+  QString firstCup;
+  std::array<QString, 4 * kCupsPerLine> tare;
+};
+
+// The station's side of the controller board protocol: framed command lines sent
+// character by character with an echo check and up to five attempts, replies collected and
+// cut into records. Every operation is synchronous and waits through the clock.
+class cSelvik {
+ public:
+  enum class Echo { PerCharacter, WholeLine };
+
+  // Times in the board unit of 0.864 ms.
+  static constexpr int kEchoWait = 2000;        // 1728 ms
+  static constexpr int kReplyPause = 10;        // 8.64 ms
+  static constexpr int kShortTimeout = 500;     // 432 ms: status, identity, model, direction
+  static constexpr int kMediumTimeout = 1500;   // 1296 ms: four values, "S"
+  static constexpr int kLongTimeout = 5000;     // 4320 ms: totals
+  static constexpr int kTarePerCup = 150;       // 129.6 ms per cup of the tare table
+  static constexpr int kAttempts = 5;
+
+  static constexpr char kCR = '\r';
+  static constexpr char kESC = 27;
+
+  cSelvik(int portNumber, int baudRate, const QString& devicePath, Clock& clock, ModalUi& ui);
+  ~cSelvik();
+
+  bool Open();
+  bool Close();
+  cPort& port() { return *port_; }
+
+  // Line level.
+  bool SendLine(const QByteArray& line, Echo echo);
+  // The reply once it ends with CR (and holds the marker, when one is given), or nothing
+  // when the time-out passes first.
+  std::optional<QByteArray> CollectReply(int timeoutUnits, const QByteArray& marker = {});
+
+  // Requests with a reply; true when the reply arrived and was stored.
+  bool RequestStatus(int timeoutUnits);
+  rcStateMachine GetStatus() const { return status_; }
+  bool QueryFour(const QByteArray& request, int timeoutUnits);
+  rcTestCelle GetCells() const { return cells_; }
+  // Payload: the first cup (3 digits) and the number of cups (3 digits).
+  bool RequestTareTable(const QByteArray& payload, int timeoutUnits);
+  const rcTestTaraTazza& GetTareTable() const { return *tareTable_; }
+  bool RequestTotals(const QByteArray& code, int timeoutUnits);
+  rcRichiestaTotali GetTotals() const { return totals_; }
+  bool RequestMemorisedTotals(const QByteArray& code, int timeoutUnits);
+  rcRichiestaTotali GetMemorisedTotals() const { return memorisedTotals_; }
+  bool RequestIdentity(int timeoutUnits);
+  bool HasIdentity() const { return !identityReply_.isEmpty(); }
+  QString GetIdentity() const;
+  bool RequestModel(int timeoutUnits);
+  int GetModel() const;
+  bool ReadEncoderDirection(int timeoutUnits);
+  bool SetEncoderDirection(bool clockwise, int timeoutUnits);
+  int GetEncoderDirection() const { return encoderDirection_; }
+
+  // Commands without a reply.
+  bool SendCommand(const QByteArray& letter, const QByteArray& payload);
+  bool SendMachineParameters(int delayTara, int distanzaFc, int pointGest, int ritfc);
+  bool SendMagnetOption(int flag);
+  bool SendCalibrationFactors(const QString& factors);
+
+  // The line "-3..." for the four machine parameters, with the out-of-range rules.
+  static QByteArray machineParametersLine(int delayTara, int distanzaFc, int pointGest, int ritfc);
+  // Caption suffix of a board model: " : Pilto" ... " : Dravo-1"; empty above 3.
+  static QString modelSuffix(int model);
+  // Status text of a board state character, as the main cycle shows it.
+  static QString stateText(QChar state);
+
+  // Parsers of the board's replies (the reply with its final CR).
+  static rcStateMachine parseStatus(const QByteArray& reply);
+  static rcRichiestaTotali parseTotals(const QByteArray& reply);
+  static int modelFromReply(const QByteArray& reply);
+  static rcTestCelle parseFour(const QByteArray& reply);
+  static void parseTareTable(const QByteArray& reply, const QByteArray& payload, rcTestTaraTazza& table);
+
+  // The quality alarm, carried by every status request ("A1" while set).
+  bool qualityAlarm = false;
+
+ private:
+  // One request: send with per-character echo, pause, collect. A failed send beeps unless
+  // told not to; a missing reply always beeps.
+  std::optional<QByteArray> request(const QByteArray& line, int timeoutUnits, bool beepOnSendFailure);
+  bool waitEcho(char expected, qint64 deadlineMs);
+  bool waitWholeLine(const QByteArray& line, qint64 deadlineMs);
+  qint64 deadline(int units) const;
+  qint64 remaining(qint64 deadlineMs) const;
+  bool writeByte(char c);
+
+  std::unique_ptr<cPort> port_;
+  Clock& clock_;
+  ModalUi& ui_;
+  rcStateMachine status_;
+  rcTestCelle cells_;
+  std::unique_ptr<rcTestTaraTazza> tareTable_;
+  rcRichiestaTotali totals_;
+  rcRichiestaTotali memorisedTotals_;
+  QByteArray identityReply_;
+  QByteArray modelReply_;
+  int encoderDirection_ = 0;
+};

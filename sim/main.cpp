@@ -1,0 +1,179 @@
+// The simulated machine: the controller board on a pseudo-terminal, published in the
+// station's port map as a COM number, with a command interface on standard input and,
+// optionally, on a control FIFO.
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "config/settingsstore.h"
+#include "link/portmap.h"
+#include "sim/commands.h"
+#include "sim/ptypeer.h"
+#include "sim/simboard.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+void onSignal(int) { stopRequested = 1; }
+
+void usage() {
+  std::fputs(
+      "Uso: campionatrice-sim [--port N] [--settings FILE] [--control FIFO] [--model 0-3|old]\n"
+      "                       [--lot-size N] [--mean G] [--sd G] [--cadence N] [--line-speed BAUD]\n"
+      "                       [--long-status]\n"
+      "Puts a simulated controller board on a pseudo-terminal and publishes it as COM N\n"
+      "(default 1) in the station's settings store. Commands on standard input or the FIFO:\n",
+      stdout);
+  std::fputs(simcommands::help().toLocal8Bit().constData(), stdout);
+}
+
+// Reads whole lines from a descriptor, keeping a partial line for the next read.
+struct LineReader {
+  int fd = -1;
+  QByteArray pending;
+  bool eof = false;
+  QList<QByteArray> read() {
+    char buf[512];
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    QList<QByteArray> lines;
+    if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) eof = true;
+    if (n <= 0) return lines;
+    pending.append(buf, static_cast<qsizetype>(n));
+    qsizetype nl;
+    while ((nl = pending.indexOf('\n')) >= 0) {
+      lines << pending.left(nl).trimmed();
+      pending.remove(0, nl + 1);
+    }
+    return lines;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  const QStringList args = app.arguments().mid(1);
+  int port = 1;
+  QString settingsPath = SettingsStore::defaultPath();
+  QString control;
+  QStringList startCommands;
+  for (int i = 0; i < args.size(); ++i) {
+    const QString& a = args[i];
+    const QString value = args.value(i + 1);
+    if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+      usage();
+      return 0;
+    } else if (a == QLatin1String("--port")) {
+      port = value.toInt();
+      ++i;
+    } else if (a == QLatin1String("--settings")) {
+      settingsPath = value;
+      ++i;
+    } else if (a == QLatin1String("--control")) {
+      control = value;
+      ++i;
+    } else if (a == QLatin1String("--model")) {
+      startCommands << QStringLiteral("model ") + value;
+      ++i;
+    } else if (a == QLatin1String("--lot-size")) {
+      startCommands << QStringLiteral("lot-size ") + value;
+      ++i;
+    } else if (a == QLatin1String("--cadence")) {
+      startCommands << QStringLiteral("cadence ") + value;
+      ++i;
+    } else if (a == QLatin1String("--line-speed")) {
+      startCommands << QStringLiteral("line-speed ") + value;
+      ++i;
+    } else if (a == QLatin1String("--mean") || a == QLatin1String("--sd")) {
+      startCommands << QStringLiteral("%1 %2").arg(a.mid(2), value);
+      ++i;
+    } else if (a == QLatin1String("--long-status")) {
+      startCommands << QStringLiteral("long-status on");
+    } else {
+      std::fprintf(stderr, "campionatrice-sim: unknown option %s\n", a.toLocal8Bit().constData());
+      usage();
+      return 2;
+    }
+  }
+  if (port < 1 || port > 99) {
+    std::fputs("campionatrice-sim: --port must be 1 to 99\n", stderr);
+    return 2;
+  }
+
+  auto* board = new SimBoard();
+  double mean = board->settings.meanWeight, sd = board->settings.sdWeight;
+  PtyPeer peer{std::unique_ptr<SerialDevice>(board)};
+  for (const QString& c : startCommands) {
+    if (c.startsWith(QLatin1String("mean "))) mean = c.mid(5).toDouble();
+    else if (c.startsWith(QLatin1String("sd "))) sd = c.mid(3).toDouble();
+    else std::printf("%s\n", simcommands::apply(*board, c, 0).toLocal8Bit().constData());
+  }
+  board->settings.meanWeight = mean;
+  board->settings.sdWeight = sd;
+
+  if (!peer.start()) {
+    std::fprintf(stderr, "campionatrice-sim: cannot create a pseudo-terminal: %s\n",
+                 peer.errorString().toLocal8Bit().constData());
+    return 1;
+  }
+  SettingsStore store(settingsPath);
+  if (!PortMap::publish(store, port, peer.devicePath())) {
+    std::fprintf(stderr, "campionatrice-sim: cannot write the port map into %s: %s\n",
+                 settingsPath.toLocal8Bit().constData(), store.lastError().toLocal8Bit().constData());
+    return 1;
+  }
+  std::printf("campionatrice-sim: controller board on COM%d = %s (port map in %s)\n", port,
+              peer.devicePath().toLocal8Bit().constData(), settingsPath.toLocal8Bit().constData());
+  std::fflush(stdout);
+
+  std::signal(SIGTERM, onSignal);
+  std::signal(SIGINT, onSignal);
+  std::signal(SIGPIPE, SIG_IGN);
+
+  LineReader in{STDIN_FILENO, {}};
+  bool stdinOpen = true;
+  LineReader fifo;
+  if (!control.isEmpty()) {
+    const QByteArray path = control.toLocal8Bit();
+    if (::mkfifo(path.constData(), 0600) != 0 && errno != EEXIST) {
+      std::fprintf(stderr, "campionatrice-sim: cannot create the control FIFO %s\n", path.constData());
+    }
+    // Opened for writing too, so it never reports end of file between two writers.
+    fifo.fd = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+  }
+
+  while (!stopRequested) {
+    pollfd fds[2] = {{stdinOpen ? STDIN_FILENO : -1, POLLIN, 0}, {fifo.fd, POLLIN, 0}};
+    const int r = ::poll(fds, 2, 200);
+    if (r <= 0) continue;
+    QList<QByteArray> lines;
+    if (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) {
+      lines += in.read();
+      // Standard input closed (started in the background): the FIFO and signals remain.
+      if (in.eof) stdinOpen = false;
+    }
+    if (fifo.fd >= 0 && (fds[1].revents & POLLIN)) lines += fifo.read();
+    for (const QByteArray& l : lines) {
+      if (l.isEmpty()) continue;
+      if (l == "quit" || l == "exit") {
+        stopRequested = 1;
+        break;
+      }
+      QString answer;
+      peer.with<SimBoard>([&](SimBoard& b) { answer = simcommands::apply(b, QString::fromLocal8Bit(l), peer.nowMs()); });
+      std::printf("%s\n", answer.toLocal8Bit().constData());
+      std::fflush(stdout);
+    }
+  }
+  peer.stop();
+  if (fifo.fd >= 0) ::close(fifo.fd);
+  std::puts("campionatrice-sim: stopped");
+  return 0;
+}
