@@ -26,6 +26,15 @@ void onSignal(int) {
   [[maybe_unused]] ssize_t n = ::write(signalPipe[1], &c, 1);
 }
 
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform warns about window hints it cannot carry out; that says nothing
+// about the station and would bury its own messages.
+void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QLatin1String("propagateSizeHints"))) return;
+  if (defaultHandler) defaultHandler(type, context, message);
+}
+
 bool hasDisplay() {
   return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
          !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
@@ -50,6 +59,7 @@ int main(int argc, char* argv[]) {
                stderr);
   }
 
+  defaultHandler = qInstallMessageHandler(messageHandler);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("campionatrice"));
   QApplication::setApplicationDisplayName(QString::fromLatin1(station::kApplicationTitle));

@@ -33,16 +33,16 @@ cSelvik::~cSelvik() = default;
 bool cSelvik::Open() { return port_->Open(); }
 bool cSelvik::Close() { return port_->Close(); }
 
-qint64 cSelvik::deadline(int units) const { return clock_.monotonicMs() + Clock::unitsToMs(units); }
+qint64 cSelvik::deadline(int units) const { return clock_.monotonicUs() + Clock::unitsToUs(units); }
 
-qint64 cSelvik::remaining(qint64 deadlineMs) const { return deadlineMs - clock_.monotonicMs(); }
+qint64 cSelvik::remaining(qint64 deadlineUs) const { return deadlineUs - clock_.monotonicUs(); }
 
 bool cSelvik::writeByte(char c) { return port_->Write(QByteArray(1, c)); }
 
-bool cSelvik::waitEcho(char expected, qint64 deadlineMs) {
+bool cSelvik::waitEcho(char expected, qint64 deadlineUs) {
   QByteArray byte;
   for (;;) {
-    const qint64 left = remaining(deadlineMs);
+    const qint64 left = remaining(deadlineUs);
     if (left <= 0) return false;
     if (!clock_.waitReadable(port_->handle(), left)) continue;
     // Bytes that differ from the character sent are noise and are dropped.
@@ -50,10 +50,10 @@ bool cSelvik::waitEcho(char expected, qint64 deadlineMs) {
   }
 }
 
-bool cSelvik::waitWholeLine(const QByteArray& line, qint64 deadlineMs) {
+bool cSelvik::waitWholeLine(const QByteArray& line, qint64 deadlineUs) {
   QByteArray buffer, chunk;
   for (;;) {
-    const qint64 left = remaining(deadlineMs);
+    const qint64 left = remaining(deadlineUs);
     if (left <= 0) return false;
     if (!clock_.waitReadable(port_->handle(), left)) continue;
     if (port_->Read(chunk, static_cast<int>(line.size()) + 5)) buffer += chunk;

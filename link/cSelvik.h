@@ -119,10 +119,10 @@ class cSelvik {
   // One request: send with per-character echo, pause, collect. A failed send beeps unless
   // told not to; a missing reply always beeps.
   std::optional<QByteArray> request(const QByteArray& line, int timeoutUnits, bool beepOnSendFailure);
-  bool waitEcho(char expected, qint64 deadlineMs);
-  bool waitWholeLine(const QByteArray& line, qint64 deadlineMs);
+  bool waitEcho(char expected, qint64 deadlineUs);
+  bool waitWholeLine(const QByteArray& line, qint64 deadlineUs);
   qint64 deadline(int units) const;
-  qint64 remaining(qint64 deadlineMs) const;
+  qint64 remaining(qint64 deadlineUs) const;
   bool writeByte(char c);
 
   std::unique_ptr<cPort> port_;

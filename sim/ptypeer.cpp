@@ -63,9 +63,12 @@ void PtyPeer::send(const QByteArray& bytes, int charDelayUs) {
     }
     return;
   }
+  // Paced by absolute deadlines, so the sleeps' own slack does not add up over a reply.
+  auto next = std::chrono::steady_clock::now();
   for (char c : bytes) {
     if (!running_) return;
-    ::usleep(static_cast<useconds_t>(charDelayUs));
+    next += std::chrono::microseconds(charDelayUs);
+    std::this_thread::sleep_until(next);
     while (::write(master_, &c, 1) < 0 && errno == EINTR) {
     }
   }
