@@ -15,6 +15,7 @@
 #include "base/eventlog.h"
 #include "base/modalui.h"
 #include "config/settingsstore.h"
+#include "db/databaseacc.h"
 
 namespace {
 
@@ -48,6 +49,21 @@ int main(int argc, char* argv[]) {
   StationOptions options = StationOptions::parse(arguments);
   if (options.help) {
     std::fputs(StationOptions::usage().toLocal8Bit().constData(), stdout);
+    return 0;
+  }
+
+  if (options.createDatabase) {
+    // The setup command: no window, no operator; its one error is printed below.
+    QCoreApplication app(argc, argv);
+    ModalUi ui(ModalUi::Mode::Scripted);
+    SettingsStore store;
+    const TDatabase::Target target = TDatabase::resolve(store, QDir(QDir::currentPath()));
+    TDatabase database(target, ui);
+    if (const auto error = database.createTables()) {
+      std::fprintf(stderr, "campionatrice: %s\n", error->toLocal8Bit().constData());
+      return 1;
+    }
+    std::printf("campionatrice: tables ready in %s\n", target.describe().toLocal8Bit().constData());
     return 0;
   }
 

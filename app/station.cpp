@@ -10,6 +10,8 @@ StationOptions StationOptions::parse(const QStringList& arguments) {
       options.oldBoard = true;
     } else if (a == QLatin1String("--unattended")) {
       options.unattended = true;
+    } else if (a == QLatin1String("--create-database")) {
+      options.createDatabase = true;
     } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
       options.help = true;
     } else if (i == 0) {
@@ -26,11 +28,14 @@ StationOptions StationOptions::parse(const QStringList& arguments) {
 QString StationOptions::usage() {
   return QCoreApplication::translate(
       "StationOptions",
-      "Uso: campionatrice [-o] [--unattended]\n"
+      "Uso: campionatrice [-o] [--unattended] | --create-database\n"
       "  -o             centralina vecchia: linea a 9600 baud, riga di configurazione corta\n"
       "                 (solo come primo parametro)\n"
       "  --unattended   risponde OK o Si a ogni messaggio e finestra modale e ne scrive il\n"
       "                 testo nel registro eventi e sullo standard error\n"
+      "  --create-database  crea le tabelle mancanti nel database dell'alias tavikdata\n"
+      "                 (sezione \"databases\" delle impostazioni; senza, il file SQLite\n"
+      "                 tavikdata.sqlite della cartella di lavoro) ed esce\n"
       "La cartella di lavoro e' la cartella corrente.\n");
 }
 

@@ -26,6 +26,7 @@ struct StationEnvironment {
 struct StationOptions {
   bool oldBoard = false;
   bool unattended = false;
+  bool createDatabase = false;
   bool help = false;
   QStringList unknown;
 

@@ -1,0 +1,810 @@
+#include "db/databaseacc.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QUrl>
+#include <QUrlQuery>
+#include <atomic>
+#include <limits>
+
+#include "base/modalui.h"
+#include "base/text.h"
+#include "config/settingsstore.h"
+#include "db/calcfields.h"
+
+namespace {
+
+QString tr(const char* s) { return QCoreApplication::translate("TDataModule1", s); }
+
+// Date-times travel as text in one fixed form on both engines, without a time zone.
+const QString kDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
+
+QDateTime parseDateTime(const QVariant& v) {
+  if (v.metaType().id() == QMetaType::QDateTime) return v.toDateTime();
+  if (v.metaType().id() == QMetaType::QDate) return QDateTime(v.toDate(), QTime(0, 0));
+  const QString s = v.toString().trimmed();
+  for (const QString& f : {kDateTimeFormat, QStringLiteral("yyyy-MM-dd HH:mm:ss"),
+                           QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"), QStringLiteral("yyyy-MM-ddTHH:mm:ss"),
+                           QStringLiteral("yyyy-MM-dd")}) {
+    const QDateTime dt = QDateTime::fromString(s, f);
+    if (dt.isValid()) return dt;
+  }
+  return QDateTime::fromString(s, Qt::ISODateWithMs);
+}
+
+QVariant bindable(const ColumnDef& c, const QVariant& v) {
+  if (v.isNull()) return v;
+  if (c.type == ColumnDef::Type::DateTime) return v.toDateTime().toString(kDateTimeFormat);
+  return v;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// TDatabase
+
+QString TDatabase::Target::describe() const {
+  if (driver == QLatin1String("QSQLITE")) return QStringLiteral("SQLite %1").arg(file);
+  return QStringLiteral("PostgreSQL %1:%2/%3").arg(host).arg(port).arg(database);
+}
+
+TDatabase::Target TDatabase::parse(const QString& connection, const QDir& workDir) {
+  Target t;
+  const QString c = connection.trimmed();
+  if (c.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive)) {
+    t.driver = QStringLiteral("QSQLITE");
+    const QString file = c.mid(7);
+    if (file.isEmpty()) t.error = tr("Alias %1: manca il file del database SQLite").arg(QString::fromLatin1(kAlias));
+    t.file = QDir::isAbsolutePath(file) ? file : workDir.filePath(file);
+    return t;
+  }
+  if (c.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
+      c.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive)) {
+    const QUrl url(c);
+    t.driver = QStringLiteral("QPSQL");
+    if (!url.isValid()) {
+      t.error = tr("Alias %1 non valido: %2").arg(QString::fromLatin1(kAlias), c);
+      return t;
+    }
+    t.host = url.host();
+    const QUrlQuery query(url);
+    if (query.hasQueryItem(QStringLiteral("host"))) t.host = query.queryItemValue(QStringLiteral("host"));
+    if (t.host.isEmpty()) t.host = QStringLiteral("localhost");
+    t.port = url.port(5432);
+    if (query.hasQueryItem(QStringLiteral("port"))) t.port = query.queryItemValue(QStringLiteral("port")).toInt();
+    t.database = url.path().mid(1);
+    if (t.database.isEmpty()) t.database = QString::fromLatin1(kAlias);
+    return t;
+  }
+  t.error = tr("Alias %1 non valido: %2 (atteso sqlite:FILE o postgresql://HOST:PORTA/DATABASE)")
+                .arg(QString::fromLatin1(kAlias), c);
+  return t;
+}
+
+TDatabase::Target TDatabase::resolve(const SettingsStore& store, const QDir& workDir) {
+  const auto connection = store.text(QString::fromLatin1(kSection), QString::fromLatin1(kAlias));
+  if (!connection || connection->trimmed().isEmpty())
+    return parse(QStringLiteral("sqlite:tavikdata.sqlite"), workDir);
+  return parse(*connection, workDir);
+}
+
+TDatabase::TDatabase(const Target& target, ModalUi& ui) : target_(target), ui_(ui) {
+  static std::atomic<int> counter{0};
+  connectionName_ = QStringLiteral("tavikdata-%1").arg(counter++);
+}
+
+TDatabase::~TDatabase() {
+  if (QSqlDatabase::contains(connectionName_)) {
+    {
+      QSqlDatabase d = QSqlDatabase::database(connectionName_, false);
+      d.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName_);
+  }
+}
+
+void TDatabase::Database1Login(QMap<QString, QString>& params) {
+  params[QStringLiteral("USER NAME")] = QStringLiteral("root");
+  params[QStringLiteral("PASSWORD")] = QStringLiteral("47kolmar31");
+}
+
+void TDatabase::report(const QString& error) {
+  lastError_ = error;
+  ui_.message(error, ModalUi::Icon::Error);
+}
+
+QSqlDatabase TDatabase::db() const { return QSqlDatabase::database(connectionName_, false); }
+
+bool TDatabase::connected() const {
+  return QSqlDatabase::contains(connectionName_) && db().isOpen();
+}
+
+bool TDatabase::Connect(bool allowCreate) {
+  if (connected()) return true;
+  if (!target_.error.isEmpty()) {
+    report(target_.error);
+    return false;
+  }
+  if (target_.driver == QLatin1String("QSQLITE") && !allowCreate && !QFileInfo::exists(target_.file)) {
+    report(tr("Il database %1 non esiste: crearlo con \"campionatrice --create-database\"").arg(target_.file));
+    return false;
+  }
+  if (!QSqlDatabase::isDriverAvailable(target_.driver)) {
+    report(tr("Il driver di database %1 non è installato").arg(target_.driver));
+    return false;
+  }
+  QSqlDatabase d = QSqlDatabase::contains(connectionName_) ? QSqlDatabase::database(connectionName_, false)
+                                                           : QSqlDatabase::addDatabase(target_.driver, connectionName_);
+  QMap<QString, QString> login;
+  Database1Login(login);
+  if (target_.driver == QLatin1String("QSQLITE")) {
+    d.setDatabaseName(target_.file);
+  } else {
+    d.setHostName(target_.host);
+    d.setPort(target_.port);
+    d.setDatabaseName(target_.database);
+    d.setUserName(login.value(QStringLiteral("USER NAME")));
+    d.setPassword(login.value(QStringLiteral("PASSWORD")));
+    d.setConnectOptions(QStringLiteral("connect_timeout=5"));
+  }
+  if (!d.open()) {
+    report(tr("Impossibile aprire il database %1: %2").arg(target_.describe(), d.lastError().text()));
+    return false;
+  }
+  if (target_.driver == QLatin1String("QSQLITE")) {
+    // Readers and a writer on other connections (a second station, the setup command) do
+    // not block each other.
+    QSqlQuery(d).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+  }
+  lastError_.clear();
+  return true;
+}
+
+bool TDatabase::tableExists(const QString& table) {
+  if (!connected()) return false;
+  const QStringList tables = db().tables(QSql::Tables);
+  for (const QString& t : tables)
+    if (t.compare(table, Qt::CaseInsensitive) == 0) return true;
+  return false;
+}
+
+std::optional<QString> TDatabase::createTables() {
+  if (!Connect(true)) return lastError_;
+  QSqlQuery q(db());
+  for (const TableDef& t : schema::tables()) {
+    for (const QString& statement : t.statements) {
+      if (!q.exec(statement)) return tr("Creazione della tabella %1 non riuscita: %2").arg(t.name, q.lastError().text());
+    }
+  }
+  return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------------------
+// TField
+
+TField::TField(TTable* table, int index, bool calculated) : Calculated(calculated), table_(table), index_(index) {}
+
+QVariant TField::Value() const {
+  if (index_ < 0) return {};
+  if (Calculated) {
+    table_->computeCalculated();
+    return table_->calc_.value(index_);
+  }
+  return table_->row_.value(index_);
+}
+
+bool TField::IsNull() const { return Value().isNull(); }
+
+qint64 TField::AsLargeInt() const {
+  const QVariant v = Value();
+  if (v.isNull()) return 0;
+  switch (DataType) {
+    case ColumnDef::Type::Integer: return v.toLongLong();
+    case ColumnDef::Type::Float: return qRound64(v.toDouble());
+    case ColumnDef::Type::DateTime: return 0;
+    default: return text::strictInt(v.toString().trimmed()).value_or(0);
+  }
+}
+
+qint32 TField::AsInteger() const { return static_cast<qint32>(AsLargeInt()); }
+
+QString TField::AsString() const {
+  const QVariant v = Value();
+  if (v.isNull()) return {};
+  switch (DataType) {
+    case ColumnDef::Type::Integer: return QString::number(v.toLongLong());
+    case ColumnDef::Type::Float: return QString::number(v.toDouble());
+    case ColumnDef::Type::DateTime: {
+      const QDateTime dt = v.toDateTime();
+      return text::formatShortDate(dt.date()) + QLatin1Char(' ') + text::formatLongTime(dt.time());
+    }
+    case ColumnDef::Type::FixedText: {
+      QString s = v.toString();
+      while (s.endsWith(QLatin1Char(' '))) s.chop(1);
+      return s;
+    }
+    case ColumnDef::Type::Text: return v.toString();
+  }
+  return v.toString();
+}
+
+double TField::AsFloat() const {
+  const QVariant v = Value();
+  if (v.isNull()) return 0.0;
+  if (DataType == ColumnDef::Type::Text || DataType == ColumnDef::Type::FixedText) {
+    bool ok = false;
+    const double d = v.toString().trimmed().toDouble(&ok);
+    return ok ? d : 0.0;
+  }
+  return v.toDouble();
+}
+
+QDateTime TField::AsDateTime() const {
+  const QVariant v = Value();
+  if (v.isNull()) return {};
+  return parseDateTime(v);
+}
+
+QString TField::DisplayText() const {
+  if (!DisplayFormat.isEmpty() && !IsNull()) {
+    // "##0.00" and the like: two decimals, the system's decimal separator.
+    const int decimals = DisplayFormat.contains(QLatin1Char('.'))
+                             ? static_cast<int>(DisplayFormat.size() - DisplayFormat.indexOf(QLatin1Char('.')) - 1)
+                             : 0;
+    return QString::number(AsFloat(), 'f', decimals).replace(QLatin1Char('.'), text::decimalSeparator());
+  }
+  return AsString();
+}
+
+bool TField::SetAsString(const QString& value) {
+  if (Calculated || index_ < 0) return false;
+  QString error;
+  const QVariant stored = table_->toStored(index_, value, &error);
+  if (!error.isEmpty()) {
+    table_->conversionFailed_ = true;
+    table_->fail(error);
+    return false;
+  }
+  if (table_->state_ != TTable::State::Edit && table_->state_ != TTable::State::Insert) {
+    table_->fail(tr("La tabella %1 non è in modifica").arg(table_->def_.name));
+    return false;
+  }
+  table_->row_[index_] = stored;
+  table_->calcDirty_ = true;
+  return true;
+}
+
+bool TField::SetAsInteger(qint64 value) {
+  if (index_ < 0) return false;
+  if (DataType == ColumnDef::Type::Integer || DataType == ColumnDef::Type::Float) {
+    if (table_->state_ != TTable::State::Edit && table_->state_ != TTable::State::Insert) {
+      table_->fail(tr("La tabella %1 non è in modifica").arg(table_->def_.name));
+      return false;
+    }
+    if (Calculated) return false;
+    if (DataType == ColumnDef::Type::Integer &&
+        (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min())) {
+      table_->conversionFailed_ = true;
+      table_->fail(tr("Il valore %1 non entra nel campo %2").arg(value).arg(FieldName));
+      return false;
+    }
+    table_->row_[index_] = DataType == ColumnDef::Type::Integer ? QVariant(value) : QVariant(double(value));
+    table_->calcDirty_ = true;
+    return true;
+  }
+  return SetAsString(QString::number(value));
+}
+
+bool TField::SetAsFloat(double value) {
+  if (DataType == ColumnDef::Type::Integer) return SetAsInteger(qRound64(value));
+  return SetAsString(QString::number(value));
+}
+
+bool TField::SetAsDateTime(const QDateTime& value) {
+  if (index_ < 0) return false;
+  if (DataType != ColumnDef::Type::DateTime) return SetAsString(value.toString(kDateTimeFormat));
+  if (Calculated) return false;
+  if (table_->state_ != TTable::State::Edit && table_->state_ != TTable::State::Insert) {
+    table_->fail(tr("La tabella %1 non è in modifica").arg(table_->def_.name));
+    return false;
+  }
+  table_->row_[index_] = value.isValid() ? QVariant(value) : QVariant();
+  return true;
+}
+
+void TField::Clear() {
+  if (Calculated || index_ < 0) return;
+  if (table_->state_ == TTable::State::Edit || table_->state_ == TTable::State::Insert) {
+    table_->row_[index_] = QVariant();
+    table_->calcDirty_ = true;
+  }
+}
+
+// ---------------------------------------------------------------------------------------
+// TTable
+
+TTable::TTable(TDatabase& database, const TableDef& def, QList<CalcColumn> calcColumns, CalcHandler onCalcFields)
+    : database_(database), def_(def), calcColumns_(std::move(calcColumns)), onCalcFields_(std::move(onCalcFields)) {
+  row_.resize(def_.columns.size());
+  calc_.resize(calcColumns_.size());
+  for (int i = 0; i < def_.columns.size(); ++i) {
+    auto f = std::unique_ptr<TField>(new TField(this, i, false));
+    f->FieldName = def_.columns[i].name;
+    f->DataType = def_.columns[i].type;
+    f->Size = def_.columns[i].length;
+    if (f->FieldName == QLatin1String("totpartita")) f->DisplayFormat = QStringLiteral("######0.00");
+    byName_.insert(f->FieldName.toLower(), static_cast<int>(fields_.size()));
+    fields_.push_back(std::move(f));
+  }
+  for (int i = 0; i < calcColumns_.size(); ++i) {
+    auto f = std::unique_ptr<TField>(new TField(this, i, true));
+    f->FieldName = calcColumns_[i].name;
+    f->DataType = calcColumns_[i].type;
+    f->DisplayFormat = calcColumns_[i].displayFormat;
+    byName_.insert(f->FieldName.toLower(), static_cast<int>(fields_.size()));
+    fields_.push_back(std::move(f));
+  }
+}
+
+TTable::~TTable() = default;
+
+void TTable::fail(const QString& error) {
+  lastError_ = error;
+  database_.report(error);
+}
+
+QString TTable::quoted(const QString& identifier) const {
+  return database_.db().driver()->escapeIdentifier(identifier, QSqlDriver::FieldName);
+}
+
+QString TTable::selectList() const {
+  QStringList names;
+  for (const ColumnDef& c : def_.columns) names << quoted(c.name);
+  return names.join(QLatin1Char(','));
+}
+
+bool TTable::exec(QSqlQuery& q, const QString& sql, const QVariantList& binds) {
+  if (!q.prepare(sql)) {
+    fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, q.lastError().text()));
+    return false;
+  }
+  for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
+  if (!q.exec()) {
+    fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, q.lastError().text()));
+    return false;
+  }
+  return true;
+}
+
+bool TTable::Exists() {
+  if (!database_.Connect()) return false;
+  return database_.tableExists(def_.name);
+}
+
+bool TTable::Open() {
+  if (state_ != State::Inactive) return true;
+  if (!database_.Connect()) return false;
+  if (!database_.tableExists(def_.name)) {
+    fail(tr("La tabella %1 non esiste nel database").arg(def_.name));
+    return false;
+  }
+  state_ = State::Browse;
+  First();
+  return true;
+}
+
+void TTable::Close() {
+  cursor_.reset();
+  state_ = State::Inactive;
+  eof_ = true;
+  hasRow_ = false;
+  continueAfterCurrent_ = false;
+  clearRow();
+}
+
+bool TTable::ensureOpen() { return state_ != State::Inactive || Open(); }
+
+void TTable::clearRow() {
+  for (QVariant& v : row_) v = QVariant();
+  calcDirty_ = true;
+}
+
+QString TTable::rangeWhere(QVariantList& binds) const {
+  if (!range_) return {};
+  binds << keyValue(range_->first) << keyValue(range_->second);
+  return QStringLiteral("%1 >= ? AND %1 <= ?").arg(keyColumn());
+}
+
+bool TTable::startCursor(const QString& where, const QVariantList& binds, const QString& order, int limit) {
+  // The previous walk ends before the next one starts: an engine may stream a result and
+  // lose it to the next statement on the same connection.
+  cursor_.reset();
+  auto q = std::make_unique<QSqlQuery>(database_.db());
+  // SQLite steps through its rows as they are asked for. A PostgreSQL result is taken
+  // whole, so other statements on the connection (a look-up during a walk) leave it intact.
+  q->setForwardOnly(database_.target().driver == QLatin1String("QSQLITE"));
+  QString sql = QStringLiteral("SELECT %1 FROM %2").arg(selectList(), quoted(def_.name));
+  if (!where.isEmpty()) sql += QStringLiteral(" WHERE ") + where;
+  sql += QStringLiteral(" ORDER BY ") + order;
+  if (limit > 0) sql += QStringLiteral(" LIMIT %1").arg(limit);
+  if (!exec(*q, sql, binds)) {
+    eof_ = true;
+    return false;
+  }
+  cursor_ = std::move(q);
+  const bool found = fetch();
+  // A single-row look-up has nothing more to give; let the engine release it at once.
+  if (limit == 1) cursor_.reset();
+  return found;
+}
+
+bool TTable::fetch() {
+  if (!cursor_ || !cursor_->next()) {
+    eof_ = true;
+    if (cursor_) cursor_.reset();
+    return false;
+  }
+  loadRow();
+  hasRow_ = true;
+  eof_ = false;
+  return true;
+}
+
+void TTable::loadRow() {
+  for (int i = 0; i < row_.size(); ++i) {
+    QVariant v = cursor_->value(i);
+    if (v.isNull()) {
+      row_[i] = QVariant();
+      continue;
+    }
+    switch (def_.columns[i].type) {
+      case ColumnDef::Type::Integer: row_[i] = QVariant(v.toLongLong()); break;
+      case ColumnDef::Type::Float: row_[i] = QVariant(v.toDouble()); break;
+      case ColumnDef::Type::DateTime: row_[i] = QVariant(parseDateTime(v)); break;
+      default: row_[i] = QVariant(v.toString()); break;
+    }
+  }
+  calcDirty_ = true;
+}
+
+bool TTable::First() {
+  if (!ensureOpen()) return false;
+  continueAfterCurrent_ = false;
+  QVariantList binds;
+  const QString where = rangeWhere(binds);
+  startCursor(where, binds, keyColumn() + QStringLiteral(" ASC NULLS FIRST"));
+  return !eof_;
+}
+
+bool TTable::Next() {
+  if (!ensureOpen()) return false;
+  if (continueAfterCurrent_ && hasRow_) {
+    continueAfterCurrent_ = false;
+    QVariantList binds;
+    QString where = rangeWhere(binds);
+    const QVariant key = row_.value(def_.indexOf(def_.orderKey));
+    if (!where.isEmpty()) where += QStringLiteral(" AND ");
+    if (key.isNull()) {
+      where += keyColumn() + QStringLiteral(" IS NOT NULL");
+    } else {
+      where += keyColumn() + QStringLiteral(" > ?");
+      binds << bindable(def_.columns[def_.indexOf(def_.orderKey)], key);
+    }
+    startCursor(where, binds, keyColumn() + QStringLiteral(" ASC NULLS FIRST"));
+    return !eof_;
+  }
+  fetch();
+  return !eof_;
+}
+
+bool TTable::Last() {
+  if (!ensureOpen()) return false;
+  continueAfterCurrent_ = false;
+  QVariantList binds;
+  const QString where = rangeWhere(binds);
+  startCursor(where, binds, keyColumn() + QStringLiteral(" DESC NULLS LAST"), 1);
+  return !eof_;
+}
+
+bool TTable::IsEmpty() {
+  if (!ensureOpen()) return true;
+  QVariantList binds;
+  const QString where = rangeWhere(binds);
+  QSqlQuery q(database_.db());
+  QString sql = QStringLiteral("SELECT 1 FROM %1").arg(quoted(def_.name));
+  if (!where.isEmpty()) sql += QStringLiteral(" WHERE ") + where;
+  if (!exec(q, sql + QStringLiteral(" LIMIT 1"), binds)) return true;
+  return !q.next();
+}
+
+int TTable::RecordCount() {
+  if (!ensureOpen()) return 0;
+  QVariantList binds;
+  const QString where = rangeWhere(binds);
+  QSqlQuery q(database_.db());
+  QString sql = QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(def_.name));
+  if (!where.isEmpty()) sql += QStringLiteral(" WHERE ") + where;
+  if (!exec(q, sql, binds) || !q.next()) return 0;
+  return q.value(0).toInt();
+}
+
+QVariant TTable::keyValue(const QVariant& key) const {
+  const int k = def_.indexOf(def_.orderKey);
+  QString error;
+  const QVariant v = toStored(k, key.metaType().id() == QMetaType::QDateTime ? key : QVariant(key.toString()), &error);
+  return bindable(def_.columns[k], v);
+}
+
+bool TTable::FindKey(const QVariant& key) {
+  if (!ensureOpen()) return false;
+  // Keep the current row, in case the key is not there; the walk then goes on after it.
+  const QVector<QVariant> savedRow = row_;
+  const bool savedEof = eof_, savedHasRow = hasRow_;
+
+  QVariantList binds;
+  QString where = rangeWhere(binds);
+  if (!where.isEmpty()) where += QStringLiteral(" AND ");
+  where += keyColumn() + QStringLiteral(" = ?");
+  binds << keyValue(key);
+  if (startCursor(where, binds, keyColumn(), 1)) {
+    continueAfterCurrent_ = true;
+    return true;
+  }
+  row_ = savedRow;
+  calcDirty_ = true;
+  eof_ = savedEof;
+  hasRow_ = savedHasRow;
+  continueAfterCurrent_ = savedHasRow && !savedEof;
+  return false;
+}
+
+void TTable::SetRange(const QVariant& low, const QVariant& high) {
+  range_ = std::make_pair(low, high);
+  if (state_ != State::Inactive) First();
+}
+
+void TTable::CancelRange() {
+  range_.reset();
+  if (state_ != State::Inactive) First();
+}
+
+bool TTable::Edit() {
+  if (!ensureOpen()) return false;
+  if (state_ == State::Edit || state_ == State::Insert) return true;
+  if (!hasRow_ || eof_) {
+    if (!hasRow_) {
+      fail(tr("La tabella %1 non ha un record corrente da modificare").arg(def_.name));
+      return false;
+    }
+  }
+  original_ = row_;
+  conversionFailed_ = false;
+  state_ = State::Edit;
+  return true;
+}
+
+bool TTable::Insert() {
+  if (!ensureOpen()) return false;
+  if (state_ == State::Edit || state_ == State::Insert) Cancel();
+  original_ = row_;
+  clearRow();
+  conversionFailed_ = false;
+  state_ = State::Insert;
+  return true;
+}
+
+void TTable::Cancel() {
+  if (state_ == State::Edit || state_ == State::Insert) {
+    row_ = original_;
+    calcDirty_ = true;
+    state_ = State::Browse;
+  }
+  conversionFailed_ = false;
+}
+
+QVariant TTable::toStored(int index, const QVariant& value, QString* error) const {
+  const ColumnDef& c = def_.columns[index];
+  if (value.isNull()) return {};
+  switch (c.type) {
+    case ColumnDef::Type::Integer: {
+      if (value.metaType().id() != QMetaType::QString) return QVariant(value.toLongLong());
+      const QString t = value.toString().trimmed();
+      if (t.isEmpty()) return {};
+      const auto n = text::strictInt(t);
+      if (!n) {
+        *error = tr("'%1' non è un valore intero valido per il campo %2").arg(value.toString(), c.name);
+        return {};
+      }
+      return QVariant(static_cast<qlonglong>(*n));
+    }
+    case ColumnDef::Type::Float: {
+      bool ok = false;
+      const double d = value.toString().trimmed().replace(text::decimalSeparator(), QLatin1Char('.')).toDouble(&ok);
+      if (!ok) {
+        *error = tr("'%1' non è un numero valido per il campo %2").arg(value.toString(), c.name);
+        return {};
+      }
+      return QVariant(d);
+    }
+    case ColumnDef::Type::DateTime: {
+      const QDateTime dt = parseDateTime(value);
+      if (!dt.isValid()) {
+        *error = tr("'%1' non è una data valida per il campo %2").arg(value.toString(), c.name);
+        return {};
+      }
+      return QVariant(dt);
+    }
+    case ColumnDef::Type::FixedText:
+      return QVariant(text::fixedLeft(value.toString(), c.length));
+    case ColumnDef::Type::Text: {
+      const QString s = value.toString();
+      return QVariant(c.length > 0 && s.size() > c.length ? s.left(c.length) : s);
+    }
+  }
+  return value;
+}
+
+bool TTable::checkRequired() {
+  for (const QString& name : def_.required) {
+    const int i = def_.indexOf(name);
+    const QVariant& v = row_[i];
+    const bool missing = v.isNull() || ((def_.columns[i].type == ColumnDef::Type::Text ||
+                                         def_.columns[i].type == ColumnDef::Type::FixedText) &&
+                                        v.toString().trimmed().isEmpty());
+    if (missing) {
+      fail(tr("Il campo '%1' della tabella %2 deve avere un valore").arg(def_.columns[i].name, def_.name));
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TTable::Post() {
+  if (state_ != State::Edit && state_ != State::Insert) return state_ == State::Browse;
+  if (conversionFailed_) {
+    fail(tr("Il record della tabella %1 contiene un valore non valido e non è stato salvato").arg(def_.name));
+    return false;
+  }
+  if (!checkRequired()) return false;
+  QSqlQuery q(database_.db());
+  if (state_ == State::Insert) {
+    QStringList names, marks;
+    QVariantList binds;
+    for (int i = 0; i < def_.columns.size(); ++i) {
+      names << quoted(def_.columns[i].name);
+      marks << QStringLiteral("?");
+      binds << bindable(def_.columns[i], row_[i]);
+    }
+    if (!exec(q, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                     .arg(quoted(def_.name), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+              binds))
+      return false;
+  } else {
+    QStringList sets, conditions;
+    QVariantList setBinds, whereBinds;
+    const int k = def_.indexOf(def_.orderKey);
+    const auto condition = [&](int i, const QVariant& previous) {
+      if (previous.isNull()) {
+        conditions << quoted(def_.columns[i].name) + QStringLiteral(" IS NULL");
+      } else {
+        conditions << quoted(def_.columns[i].name) + QStringLiteral(" = ?");
+        whereBinds << bindable(def_.columns[i], previous);
+      }
+    };
+    condition(k, original_[k]);
+    for (int i = 0; i < def_.columns.size(); ++i) {
+      if (row_[i] == original_[i] && row_[i].isNull() == original_[i].isNull()) continue;
+      sets << quoted(def_.columns[i].name) + QStringLiteral(" = ?");
+      setBinds << bindable(def_.columns[i], row_[i]);
+      if (i != k) condition(i, original_[i]);
+    }
+    if (!sets.isEmpty()) {
+      if (!exec(q, QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                       .arg(quoted(def_.name), sets.join(QLatin1Char(',')), conditions.join(QStringLiteral(" AND "))),
+                setBinds + whereBinds))
+        return false;
+      if (q.numRowsAffected() == 0) {
+        fail(tr("Il record della tabella %1 è stato modificato o cancellato da un'altra stazione: la modifica "
+                "non è stata salvata. Rileggere i dati e riprovare.")
+                 .arg(def_.name));
+        return false;
+      }
+    }
+  }
+  state_ = State::Browse;
+  hasRow_ = true;
+  eof_ = false;
+  cursor_.reset();
+  continueAfterCurrent_ = true;
+  return true;
+}
+
+bool TTable::Delete() {
+  if (!ensureOpen()) return false;
+  if (state_ != State::Browse) Cancel();
+  if (!hasRow_ || eof_) {
+    fail(tr("La tabella %1 non ha un record corrente da cancellare").arg(def_.name));
+    return false;
+  }
+  // The row is named by all its values, so that a second row with the same key is left
+  // alone and a row changed meanwhile by another station is not deleted unseen.
+  QStringList conditions;
+  QVariantList binds;
+  for (int i = 0; i < def_.columns.size(); ++i) {
+    if (row_[i].isNull()) {
+      conditions << quoted(def_.columns[i].name) + QStringLiteral(" IS NULL");
+    } else {
+      conditions << quoted(def_.columns[i].name) + QStringLiteral(" = ?");
+      binds << bindable(def_.columns[i], row_[i]);
+    }
+  }
+  QSqlQuery q(database_.db());
+  if (!exec(q, QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoted(def_.name), conditions.join(QStringLiteral(" AND "))),
+            binds))
+    return false;
+  if (q.numRowsAffected() == 0) {
+    fail(tr("Il record della tabella %1 è stato modificato o cancellato da un'altra stazione: non è stato cancellato.")
+             .arg(def_.name));
+    return false;
+  }
+  // The next row becomes current, or the last one when the deleted row was the last.
+  continueAfterCurrent_ = true;
+  if (!Next()) {
+    if (!Last()) {
+      hasRow_ = false;
+      clearRow();
+    }
+  }
+  return true;
+}
+
+bool TTable::EmptyTable() {
+  if (!ensureOpen()) return false;
+  if (state_ != State::Browse) Cancel();
+  QSqlQuery q(database_.db());
+  if (!exec(q, QStringLiteral("DELETE FROM %1").arg(quoted(def_.name)), {})) return false;
+  cursor_.reset();
+  eof_ = true;
+  hasRow_ = false;
+  continueAfterCurrent_ = false;
+  clearRow();
+  return true;
+}
+
+TField* TTable::FindField(const QString& name) {
+  const auto it = byName_.constFind(name.toLower());
+  return it == byName_.constEnd() ? nullptr : fields_[static_cast<size_t>(*it)].get();
+}
+
+TField& TTable::FieldByName(const QString& name) {
+  if (TField* f = FindField(name)) return *f;
+  // A column the table does not have is a fault of the caller: the error is shown and the
+  // caller gets a field that reads empty and refuses every write.
+  fail(tr("La tabella %1 non ha il campo %2").arg(def_.name, name));
+  if (!nullField_) {
+    nullField_.reset(new TField(this, -1, false));
+    nullField_->FieldName = name;
+  }
+  return *nullField_;
+}
+
+QList<TField*> TTable::Fields() {
+  QList<TField*> list;
+  for (auto& f : fields_) list << f.get();
+  return list;
+}
+
+void TTable::setCalculated(const QString& name, const QVariant& value) {
+  for (int i = 0; i < calcColumns_.size(); ++i)
+    if (calcColumns_[i].name.compare(name, Qt::CaseInsensitive) == 0) calc_[i] = value;
+}
+
+void TTable::computeCalculated() {
+  if (!calcDirty_ || !onCalcFields_) return;
+  calcDirty_ = false;
+  for (QVariant& v : calc_) v = QVariant();
+  onCalcFields_(*this);
+}

@@ -1,0 +1,233 @@
+#pragma once
+
+#include <QDateTime>
+#include <QDir>
+#include <QList>
+#include <QMap>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "db/schema.h"
+
+class ModalUi;
+class SettingsStore;
+class TTable;
+
+// The connection to the archive, reached through the alias "tavikdata": the section
+// "databases" of the settings store gives a connection text, "sqlite:FILE" (relative to
+// the working folder) or "postgresql://HOST:PORT/DBNAME" (a host of the form
+// ?host=/socket/folder is allowed); with no entry it is the SQLite file "tavikdata.sqlite"
+// of the working folder. The login is the station's own (Database1Login).
+class TDatabase {
+ public:
+  static constexpr const char* kAlias = "tavikdata";
+  static constexpr const char* kSection = "databases";
+
+  struct Target {
+    QString driver;    // "QSQLITE" or "QPSQL"
+    QString file;      // SQLite
+    QString host;      // PostgreSQL: host name or socket folder
+    int port = 5432;
+    QString database;
+    QString error;     // the alias cannot be understood
+    QString describe() const;
+  };
+
+  static Target resolve(const SettingsStore& store, const QDir& workDir);
+  static Target parse(const QString& connection, const QDir& workDir);
+
+  TDatabase(const Target& target, ModalUi& ui);
+  ~TDatabase();
+  TDatabase(const TDatabase&) = delete;
+  TDatabase& operator=(const TDatabase&) = delete;
+
+  // The login parameters the station answers the connection with.
+  static void Database1Login(QMap<QString, QString>& params);
+
+  // Opens the connection if it is not open; a failure is shown to the operator once per
+  // attempt and false returned. `allowCreate` lets the setup command create a new SQLite
+  // file; the station itself never does.
+  bool Connect(bool allowCreate = false);
+  bool connected() const;
+  QString lastError() const { return lastError_; }
+  const Target& target() const { return target_; }
+  QSqlDatabase db() const;
+
+  bool tableExists(const QString& table);
+  // The setup command: creates the missing tables and indexes. Returns an error text on
+  // failure.
+  std::optional<QString> createTables();
+
+  // Reports an error to the operator.
+  void report(const QString& error);
+  ModalUi& ui() { return ui_; }
+
+ private:
+  Target target_;
+  ModalUi& ui_;
+  QString connectionName_;
+  QString lastError_;
+};
+
+// One column of the current row of a table: stored or calculated.
+class TField {
+ public:
+  QString FieldName;
+  ColumnDef::Type DataType = ColumnDef::Type::Integer;
+  int Size = 0;
+  bool Calculated = false;
+  QString DisplayFormat;
+
+  bool IsNull() const;
+  qint32 AsInteger() const;
+  qint64 AsLargeInt() const;
+  QString AsString() const;
+  double AsFloat() const;
+  QDateTime AsDateTime() const;
+  QString DisplayText() const;
+  QVariant Value() const;
+
+  // Writes into the current row (the table must be in edit or insert mode). Text written
+  // into an integer column is converted; text that is not a whole number is refused with
+  // an error naming the value and the column, and the row will not post. A text longer
+  // than its column is cut to the column's length.
+  bool SetAsInteger(qint64 value);
+  bool SetAsString(const QString& value);
+  bool SetAsFloat(double value);
+  bool SetAsDateTime(const QDateTime& value);
+  void Clear();
+
+ private:
+  friend class TTable;
+  TField(TTable* table, int index, bool calculated);
+  TTable* table_;
+  int index_;
+};
+
+// One table of the archive, walked as the station walks it: in the order of its key
+// column, row by row, with a current row that can be read, edited, inserted and deleted
+// and, for two tables, calculated columns filled before any is read.
+class TTable {
+ public:
+  enum class State { Inactive, Browse, Edit, Insert };
+
+  struct CalcColumn {
+    QString name;
+    ColumnDef::Type type;
+    QString displayFormat;
+  };
+  using CalcHandler = std::function<void(TTable&)>;
+
+  TTable(TDatabase& database, const TableDef& def, QList<CalcColumn> calcColumns = {},
+         CalcHandler onCalcFields = {});
+  ~TTable();
+
+  const TableDef& def() const { return def_; }
+  QString TableName() const { return def_.name; }
+
+  // Opening connects the database on first use; a failure is shown and false returned.
+  bool Open();
+  void Close();
+  bool Active() const { return state_ != State::Inactive; }
+  State state() const { return state_; }
+  bool Exists();
+
+  bool First();
+  bool Next();
+  bool Last();
+  bool Eof() const { return eof_; }
+  bool IsEmpty();
+  int RecordCount();
+
+  // Finds the first row whose key equals the value; it becomes current. When there is none
+  // the current row stays as it was.
+  bool FindKey(const QVariant& key);
+  // Restricts the walks to the rows whose key lies between the two values (inclusive).
+  void SetRange(const QVariant& low, const QVariant& high);
+  void CancelRange();
+
+  bool Edit();
+  bool Insert();
+  bool Append() { return Insert(); }
+  bool Post();
+  void Cancel();
+  bool Delete();
+  bool EmptyTable();
+
+  TField& FieldByName(const QString& name);
+  TField* FindField(const QString& name);
+  QList<TField*> Fields();
+
+  // For the calculation handler: the calculated columns of the current row, in the order
+  // of the table's calculated columns, and one of them by name.
+  QVector<QVariant>& calculated() { return calc_; }
+  void setCalculated(const QString& name, const QVariant& value);
+  // The stored value of a column of the current row (null when empty).
+  QVariant storedValue(int index) const { return row_.value(index); }
+
+  QString lastError() const { return lastError_; }
+
+ private:
+  friend class TField;
+  bool ensureOpen();
+  QString selectList() const;
+  QString quoted(const QString& identifier) const;
+  QString keyColumn() const { return quoted(def_.orderKey); }
+  bool startCursor(const QString& where, const QVariantList& binds, const QString& order, int limit = 0);
+  bool fetch();
+  void loadRow();
+  void clearRow();
+  void computeCalculated();
+  QVariant toStored(int index, const QVariant& value, QString* error) const;
+  QVariant keyValue(const QVariant& key) const;
+  QString rangeWhere(QVariantList& binds) const;
+  bool checkRequired();
+  void fail(const QString& error);
+  bool exec(QSqlQuery& q, const QString& sql, const QVariantList& binds);
+
+  TDatabase& database_;
+  const TableDef& def_;
+  QList<CalcColumn> calcColumns_;
+  CalcHandler onCalcFields_;
+  State state_ = State::Inactive;
+  std::unique_ptr<QSqlQuery> cursor_;
+  bool continueAfterCurrent_ = false;
+  bool eof_ = true;
+  bool hasRow_ = false;
+  QVector<QVariant> row_;
+  QVector<QVariant> original_;
+  QVector<QVariant> calc_;
+  bool calcDirty_ = true;
+  bool conversionFailed_ = false;
+  std::optional<std::pair<QVariant, QVariant>> range_;
+  std::vector<std::unique_ptr<TField>> fields_;
+  std::unique_ptr<TField> nullField_;
+  QMap<QString, int> byName_;  // lower-case name -> field index (stored, then calculated)
+  QString lastError_;
+};
+
+// The data-access object of the station: the connection `Database1` and the five tables
+// `Table1` programmi, `Table2` produttori, `Table3` bolle, `Table4` temporary and `Table5`
+// totali_temp. Every other part of the station reads and writes the archive through it.
+class TDataModule1 {
+ public:
+  TDataModule1(const TDatabase::Target& target, ModalUi& ui);
+
+  TDatabase Database1;
+  TTable Table1;
+  TTable Table2;
+  TTable Table3;
+  TTable Table4;
+  TTable Table5;
+
+  static void Table3CalcFields(TTable& table);
+  static void Table5CalcFields(TTable& table);
+  static QList<TTable::CalcColumn> lotCalcColumns();
+  static QList<TTable::CalcColumn> runningCalcColumns();
+};

@@ -1,0 +1,244 @@
+#include "tests/db/dbfixture.h"
+
+namespace {
+
+QList<int> walk(TTable& t) {
+  QList<int> nums;
+  for (t.First(); !t.Eof(); t.Next()) nums << t.FieldByName(QStringLiteral("num")).AsInteger();
+  return nums;
+}
+
+// A program row with every column the station requires.
+bool storeProgram(TTable& t, const QString& code, const QString& description) {
+  if (!t.Insert()) return false;
+  t.FieldByName(QStringLiteral("codiceprog")).SetAsString(code);
+  t.FieldByName(QStringLiteral("descrizione")).SetAsString(description);
+  for (int b = 1; b <= 16; ++b) t.FieldByName(QStringLiteral("pesocal%1q1").arg(b)).SetAsInteger(50 + 10 * b);
+  for (int c = 1; c <= 3; ++c) t.FieldByName(QStringLiteral("nomecal%1q1").arg(c)).SetAsString(QStringLiteral("C%1").arg(c));
+  return t.Post();
+}
+
+}  // namespace
+
+TEST_P(DbTest, LotsAreWalkedInOrderFoundByKeyAndRestrictedToARange) {
+  TTable& t = dm->Table3;
+  ASSERT_TRUE(t.Open());
+  EXPECT_TRUE(t.IsEmpty());
+  EXPECT_TRUE(t.Eof());
+  for (int n : {30, 10, 20, 40}) ASSERT_TRUE(storeLot(t, n, QStringLiteral("B%1").arg(n)));
+  EXPECT_EQ(walk(t), (QList<int>{10, 20, 30, 40}));
+  EXPECT_EQ(t.RecordCount(), 4);
+
+  ASSERT_TRUE(t.FindKey(20));
+  EXPECT_EQ(t.FieldByName(QStringLiteral("bolla")).AsString(), QStringLiteral("B20"));
+  ASSERT_TRUE(t.Next());
+  EXPECT_EQ(t.FieldByName(QStringLiteral("num")).AsInteger(), 30);
+  EXPECT_FALSE(t.FindKey(QStringLiteral("25")));
+  EXPECT_EQ(t.FieldByName(QStringLiteral("num")).AsInteger(), 30) << "a key not found leaves the row";
+  ASSERT_TRUE(t.Last());
+  EXPECT_EQ(t.FieldByName(QStringLiteral("num")).AsInteger(), 40);
+  EXPECT_FALSE(t.Next());
+  EXPECT_TRUE(t.Eof());
+
+  t.SetRange(20, 30);
+  EXPECT_EQ(walk(t), (QList<int>{20, 30}));
+  EXPECT_EQ(t.RecordCount(), 2);
+  EXPECT_FALSE(t.FindKey(40)) << "outside the range";
+  t.CancelRange();
+  EXPECT_EQ(walk(t).size(), 4);
+
+  // Edit, delete and empty.
+  ASSERT_TRUE(t.FindKey(30));
+  ASSERT_TRUE(t.Edit());
+  t.FieldByName(QStringLiteral("note")).SetAsString(QStringLiteral("corretta"));
+  ASSERT_TRUE(t.Post());
+  ASSERT_TRUE(t.FindKey(30));
+  EXPECT_EQ(t.FieldByName(QStringLiteral("note")).AsString(), QStringLiteral("corretta"));
+  ASSERT_TRUE(t.Delete());
+  EXPECT_EQ(t.FieldByName(QStringLiteral("num")).AsInteger(), 40) << "the next row becomes current";
+  EXPECT_EQ(walk(t), (QList<int>{10, 20, 40}));
+  t.Close();
+  ASSERT_TRUE(t.Open());
+  EXPECT_EQ(t.FieldByName(QStringLiteral("num")).AsInteger(), 10) << "opening goes to the first row";
+  ASSERT_TRUE(t.EmptyTable());
+  EXPECT_TRUE(t.IsEmpty());
+  EXPECT_TRUE(env.ui.shown().isEmpty()) << env.ui.shownTexts().join('\n').toStdString();
+}
+
+TEST_P(DbTest, ValuesKeepTheirTypesAndTextsAreCutToTheirColumns) {
+  TTable& p = dm->Table1;
+  ASSERT_TRUE(p.Open());
+  ASSERT_TRUE(storeProgram(p, QStringLiteral("05"), QString(60, QLatin1Char('d'))));
+  ASSERT_TRUE(storeProgram(p, QStringLiteral("12"), QStringLiteral("Pesche")));
+  ASSERT_TRUE(p.FindKey(QStringLiteral("05")));
+  EXPECT_EQ(p.FieldByName(QStringLiteral("codiceprog")).AsString(), QStringLiteral("05"));
+  EXPECT_EQ(p.FieldByName(QStringLiteral("descrizione")).AsString().size(), 45);
+  EXPECT_EQ(p.FieldByName(QStringLiteral("PESOCAL16Q1")).AsInteger(), 210) << "names in any letter case";
+  EXPECT_TRUE(p.FieldByName(QStringLiteral("pesocal1q2")).IsNull());
+  EXPECT_EQ(p.FieldByName(QStringLiteral("pesocal1q2")).AsString(), QString());
+  ASSERT_TRUE(p.Next());
+  EXPECT_EQ(p.FieldByName(QStringLiteral("codiceprog")).AsString(), QStringLiteral("12"));
+
+  TTable& lots = dm->Table3;
+  ASSERT_TRUE(lots.Open());
+  ASSERT_TRUE(lots.Insert());
+  lots.FieldByName(QStringLiteral("num")).SetAsString(QStringLiteral(" 7 "));
+  const QDateTime when(QDate(2026, 12, 31), QTime(23, 59, 58, 123));
+  lots.FieldByName(QStringLiteral("data")).SetAsDateTime(when);
+  lots.FieldByName(QStringLiteral("bolla")).SetAsString(QStringLiteral("DDT-2026-00001234"));
+  lots.FieldByName(QStringLiteral("programma")).SetAsInteger(5);
+  lots.FieldByName(QStringLiteral("totpartita")).SetAsString(QStringLiteral("900"));
+  ASSERT_TRUE(lots.Post());
+  ASSERT_TRUE(lots.FindKey(7));
+  EXPECT_EQ(lots.FieldByName(QStringLiteral("data")).AsDateTime(), when);
+  EXPECT_EQ(lots.FieldByName(QStringLiteral("bolla")).AsString(), QStringLiteral("DDT-2026-000012"));
+  EXPECT_EQ(lots.FieldByName(QStringLiteral("programma")).AsString(), QStringLiteral("5"));
+  EXPECT_EQ(lots.FieldByName(QStringLiteral("totpartita")).AsFloat(), 900.0);
+  EXPECT_EQ(lots.FieldByName(QStringLiteral("totpartita")).DisplayText().size(), 6);  // "900,00"
+}
+
+TEST_P(DbTest, RowsMissingARequiredColumnOrHoldingANonNumberAreRefused) {
+  TTable& lots = dm->Table3;
+  ASSERT_TRUE(lots.Open());
+  EXPECT_FALSE(storeLot(lots, 1, QString()));
+  ASSERT_EQ(env.ui.shown().size(), 1);
+  EXPECT_TRUE(env.ui.shown().front().text.contains(QStringLiteral("bolla")));
+  lots.Cancel();
+  EXPECT_TRUE(lots.IsEmpty());
+
+  env.ui.clearRecord();
+  ASSERT_TRUE(lots.Insert());
+  lots.FieldByName(QStringLiteral("num")).SetAsInteger(2);
+  lots.FieldByName(QStringLiteral("data")).SetAsDateTime(QDateTime::currentDateTime());
+  lots.FieldByName(QStringLiteral("bolla")).SetAsString(QStringLiteral("X"));
+  EXPECT_FALSE(lots.FieldByName(QStringLiteral("tot3q2")).SetAsString(QStringLiteral("12a")));
+  ASSERT_FALSE(env.ui.shown().isEmpty());
+  EXPECT_TRUE(env.ui.shown().front().text.contains(QStringLiteral("'12a'")));
+  EXPECT_TRUE(env.ui.shown().front().text.contains(QStringLiteral("tot3q2")));
+  EXPECT_FALSE(lots.Post()) << "a row with a refused value is not stored";
+  lots.Cancel();
+  EXPECT_TRUE(lots.IsEmpty());
+
+  TTable& p = dm->Table1;
+  ASSERT_TRUE(p.Open());
+  ASSERT_TRUE(p.Insert());
+  p.FieldByName(QStringLiteral("codiceprog")).SetAsString(QStringLiteral("01"));
+  p.FieldByName(QStringLiteral("descrizione")).SetAsString(QStringLiteral("Mele"));
+  EXPECT_FALSE(p.Post()) << "the weight limits of quality 1 are required";
+  p.Cancel();
+  EXPECT_TRUE(p.IsEmpty());
+}
+
+TEST_P(DbTest, TheRunningTotalsTableTakesOneRowPerFirstTotal) {
+  TTable& t = dm->Table5;
+  ASSERT_TRUE(t.Open());
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(t.Insert());
+    t.FieldByName(QStringLiteral("tot1q1")).SetAsInteger(100);
+    t.FieldByName(QStringLiteral("totq5")).SetAsInteger(200);
+    EXPECT_EQ(t.Post(), i == 0);
+  }
+  t.Cancel();
+  EXPECT_EQ(t.RecordCount(), 1);
+  EXPECT_FALSE(env.ui.shown().isEmpty()) << "the refused second row is reported";
+  ASSERT_TRUE(t.First());
+  EXPECT_EQ(t.FieldByName(QStringLiteral("totgen")).AsInteger(), 300);
+  EXPECT_NEAR(t.FieldByName(QStringLiteral("percq1")).AsFloat(), 33.3333333, 1e-6);
+  EXPECT_EQ(t.FieldByName(QStringLiteral("percq1")).DisplayText().left(2), QStringLiteral("33"));
+  ASSERT_TRUE(t.EmptyTable());
+  ASSERT_TRUE(t.Insert());
+  t.FieldByName(QStringLiteral("tot1q1")).SetAsInteger(100);
+  EXPECT_TRUE(t.Post());
+}
+
+TEST_P(DbTest, AnUpdateOfARowChangedByAnotherStationIsRefused) {
+  ASSERT_TRUE(dm->Table3.Open());
+  ASSERT_TRUE(storeLot(dm->Table3, 1, QStringLiteral("A")));
+  TDataModule1 other(target, env.ui);
+  TTable& mine = dm->Table3;
+  TTable& theirs = other.Table3;
+  ASSERT_TRUE(mine.FindKey(1));
+  ASSERT_TRUE(theirs.FindKey(1));
+  ASSERT_TRUE(theirs.Edit());
+  theirs.FieldByName(QStringLiteral("note")).SetAsString(QStringLiteral("loro"));
+  ASSERT_TRUE(theirs.Post());
+
+  // A change of another column does not touch theirs.
+  ASSERT_TRUE(mine.Edit());
+  mine.FieldByName(QStringLiteral("produttore")).SetAsString(QStringLiteral("P1"));
+  ASSERT_TRUE(mine.Post());
+  // A change of the same column is refused: theirs is not overwritten.
+  ASSERT_TRUE(mine.Edit());
+  mine.FieldByName(QStringLiteral("note")).SetAsString(QStringLiteral("mia"));
+  EXPECT_FALSE(mine.Post());
+  ASSERT_FALSE(env.ui.shown().isEmpty());
+  EXPECT_TRUE(env.ui.shownTexts().last().contains(QStringLiteral("un'altra stazione")));
+  mine.Cancel();
+  ASSERT_TRUE(theirs.FindKey(1));
+  EXPECT_EQ(theirs.FieldByName(QStringLiteral("note")).AsString(), QStringLiteral("loro"));
+  EXPECT_EQ(theirs.FieldByName(QStringLiteral("produttore")).AsString(), QStringLiteral("P1"));
+}
+
+TEST_P(DbTest, CalculatedColumnsOfAStoredLot) {
+  TTable& t = dm->Table3;
+  ASSERT_TRUE(t.Open());
+  ASSERT_TRUE(storeLot(t, 1, QStringLiteral("A"),
+                       {{QStringLiteral("tot1q1"), 1}, {QStringLiteral("tot2q1"), 2}, {QStringLiteral("totpartita"), 900}}));
+  ASSERT_TRUE(storeLot(t, 2, QStringLiteral("B"), {{QStringLiteral("tot4q3"), 300000}, {QStringLiteral("totq5"), 100000}}));
+  ASSERT_TRUE(t.FindKey(1));
+  EXPECT_EQ(t.FieldByName(QStringLiteral("totale_gen")).AsInteger(), 3);
+  EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("perc1q1")).AsFloat(), 33.33);
+  EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("perc2q1")).AsFloat(), 66.67);
+  EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("Percq1")).AsFloat(), 100.0);
+  EXPECT_NEAR(t.FieldByName(QStringLiteral("ttot1q1")).AsFloat(), 299.97, 1e-9);
+  EXPECT_NEAR(t.FieldByName(QStringLiteral("ttot2q1")).AsFloat(), 600.03, 1e-9);
+  EXPECT_NEAR(t.FieldByName(QStringLiteral("ttotq1")).AsFloat(), 900.0, 1e-9);
+  EXPECT_TRUE(t.FieldByName(QStringLiteral("perc1q1")).DisplayText().endsWith(QStringLiteral("33")));
+  ASSERT_TRUE(t.Next());
+  EXPECT_EQ(t.FieldByName(QStringLiteral("totaleq3")).AsInteger(), 300000);
+  EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("perc4q3")).AsFloat(), 75.0);
+  EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("PERCQ5")).AsFloat(), 25.0);
+  EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("ttotq5")).AsFloat(), 0.0) << "no lot quantity";
+  // A change of a stored column shows in the calculated ones at once.
+  ASSERT_TRUE(t.Edit());
+  t.FieldByName(QStringLiteral("totq5")).SetAsInteger(0);
+  EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("perc4q3")).AsFloat(), 100.0);
+  t.Cancel();
+}
+
+TEST_P(DbTest, MissingTablesAndUnreachableDatabasesAreReportedNotCreated) {
+  // A database without the tables: nothing is there to list, and nothing is created.
+  TDatabase::Target empty = target;
+  if (postgres()) {
+    empty.database = pgName + QStringLiteral("_e");
+    ASSERT_TRUE(admin(QStringLiteral("CREATE DATABASE %1").arg(empty.database)));
+  } else {
+    empty = TDatabase::parse(QStringLiteral("sqlite:empty.sqlite"), env.workDir);
+  }
+  {
+    TDataModule1 bare(empty, env.ui);
+    if (!postgres()) {
+      EXPECT_FALSE(bare.Table3.Exists()) << "no such file: not connected";
+      EXPECT_EQ(env.ui.shown().size(), 1);
+      EXPECT_FALSE(QFileInfo::exists(env.path(QStringLiteral("empty.sqlite")))) << "the station creates no database";
+    } else {
+      EXPECT_FALSE(bare.Table3.Exists());
+      EXPECT_TRUE(env.ui.shown().isEmpty());
+      EXPECT_FALSE(bare.Table3.Open());
+      EXPECT_EQ(env.ui.shown().size(), 1);
+    }
+  }
+  if (postgres()) admin(QStringLiteral("DROP DATABASE %1").arg(empty.database));
+
+  env.ui.clearRecord();
+  TDatabase::Target down = target;
+  if (postgres()) down.port = 1;
+  else down.error = QStringLiteral("Alias tavikdata non valido: nowhere");
+  TDataModule1 unreachable(down, env.ui);
+  EXPECT_FALSE(unreachable.Table1.Open());
+  EXPECT_EQ(env.ui.shown().size(), 1);
+  EXPECT_EQ(env.ui.shown().front().icon, ModalUi::Icon::Error);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, DbTest, ::testing::Values("sqlite", "postgresql"),
+                         [](const auto& info) { return std::string(info.param); });
