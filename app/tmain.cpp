@@ -53,6 +53,8 @@ TMain::TMain(StationEnvironment& env, QWidget* parent)
       portSelectorItems_({QStringLiteral("non abilitata"), QStringLiteral("COM1"), QStringLiteral("COM2"),
                           QStringLiteral("COM3"), QStringLiteral("COM4")}) {
   setObjectName(QStringLiteral("Main"));
+  // The archive's connection opens with the first table a command opens.
+  data_ = std::make_unique<TDataModule1>(TDatabase::resolve(env.store, env.workDir), env.ui);
   setWindowTitle(QString::fromLatin1(station::kMainCaption));
   env_.ui.setParentWidget(this);
 

@@ -7,6 +7,7 @@
 #include "app/station.h"
 #include "link/cSelvik.h"
 #include "config/configuration.h"
+#include "db/databaseacc.h"
 #include "sampling/runstate.h"
 
 class QAction;
@@ -48,6 +49,9 @@ class TMain : public QMainWindow {
   void setPanelText(int panel, const QString& text, Qt::Alignment alignment = Qt::AlignLeft);
   QString panelText(int panel) const;
 
+  // The data-access object of the archive.
+  TDataModule1& data() { return *data_; }
+
   // The controller link; null when `porta_com` is 99 or more.
   cSelvik* link() { return link_.get(); }
   // The entries of the installation dialog's three port selectors: "non abilitata" and
@@ -76,6 +80,7 @@ class TMain : public QMainWindow {
   Configuration configuration_;
   RunState state_;
   std::unique_ptr<ConfigBackup> backup_;
+  std::unique_ptr<TDataModule1> data_;
   std::unique_ptr<cSelvik> link_;
   QStringList portSelectorItems_;
   bool shown_ = false;

@@ -22,22 +22,44 @@ QString tr(const char* s) { return QCoreApplication::translate("TDataModule1", s
 // Date-times travel as text in one fixed form on both engines, without a time zone.
 const QString kDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
 
+// Reads "yyyy-MM-dd HH:mm:ss[.zzz]" (also with 'T'), the form the archive keeps date-times
+// in, without the cost of a general parser; other forms go through Qt's.
+QDateTime parseFixed(const QString& s) {
+  const auto digits = [&](int at, int n, int& out) {
+    out = 0;
+    for (int i = at; i < at + n; ++i) {
+      const ushort c = s.at(i).unicode();
+      if (c < '0' || c > '9') return false;
+      out = out * 10 + (c - '0');
+    }
+    return true;
+  };
+  if (s.size() != 10 && s.size() != 19 && s.size() != 23) return {};
+  int y, mo, d, h = 0, mi = 0, se = 0, ms = 0;
+  if (!digits(0, 4, y) || s.at(4) != QLatin1Char('-') || !digits(5, 2, mo) || s.at(7) != QLatin1Char('-') ||
+      !digits(8, 2, d))
+    return {};
+  if (s.size() >= 19) {
+    if ((s.at(10) != QLatin1Char(' ') && s.at(10) != QLatin1Char('T')) || !digits(11, 2, h) ||
+        s.at(13) != QLatin1Char(':') || !digits(14, 2, mi) || s.at(16) != QLatin1Char(':') || !digits(17, 2, se))
+      return {};
+  }
+  if (s.size() == 23 && (s.at(19) != QLatin1Char('.') || !digits(20, 3, ms))) return {};
+  return QDateTime(QDate(y, mo, d), QTime(h, mi, se, ms));
+}
+
 QDateTime parseDateTime(const QVariant& v) {
   if (v.metaType().id() == QMetaType::QDateTime) return v.toDateTime();
   if (v.metaType().id() == QMetaType::QDate) return QDateTime(v.toDate(), QTime(0, 0));
   const QString s = v.toString().trimmed();
-  for (const QString& f : {kDateTimeFormat, QStringLiteral("yyyy-MM-dd HH:mm:ss"),
-                           QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"), QStringLiteral("yyyy-MM-ddTHH:mm:ss"),
-                           QStringLiteral("yyyy-MM-dd")}) {
-    const QDateTime dt = QDateTime::fromString(s, f);
-    if (dt.isValid()) return dt;
-  }
+  const QDateTime fixed = parseFixed(s);
+  if (fixed.isValid()) return fixed;
   return QDateTime::fromString(s, Qt::ISODateWithMs);
 }
 
 QVariant bindable(const ColumnDef& c, const QVariant& v) {
   if (v.isNull()) return v;
-  if (c.type == ColumnDef::Type::DateTime) return v.toDateTime().toString(kDateTimeFormat);
+  if (c.type == ColumnDef::Type::DateTime) return parseDateTime(v).toString(kDateTimeFormat);
   return v;
 }
 
@@ -218,7 +240,7 @@ QString TField::AsString() const {
     case ColumnDef::Type::Integer: return QString::number(v.toLongLong());
     case ColumnDef::Type::Float: return QString::number(v.toDouble());
     case ColumnDef::Type::DateTime: {
-      const QDateTime dt = v.toDateTime();
+      const QDateTime dt = parseDateTime(v);
       return text::formatShortDate(dt.date()) + QLatin1Char(' ') + text::formatLongTime(dt.time());
     }
     case ColumnDef::Type::FixedText: {
@@ -454,19 +476,9 @@ bool TTable::fetch() {
 }
 
 void TTable::loadRow() {
-  for (int i = 0; i < row_.size(); ++i) {
-    QVariant v = cursor_->value(i);
-    if (v.isNull()) {
-      row_[i] = QVariant();
-      continue;
-    }
-    switch (def_.columns[i].type) {
-      case ColumnDef::Type::Integer: row_[i] = QVariant(v.toLongLong()); break;
-      case ColumnDef::Type::Float: row_[i] = QVariant(v.toDouble()); break;
-      case ColumnDef::Type::DateTime: row_[i] = QVariant(parseDateTime(v)); break;
-      default: row_[i] = QVariant(v.toString()); break;
-    }
-  }
+  // Values are kept as the engine gives them and converted when a column is read, so a
+  // walk pays only for the columns it looks at.
+  for (int i = 0; i < row_.size(); ++i) row_[i] = cursor_->value(i);
   calcDirty_ = true;
 }
 

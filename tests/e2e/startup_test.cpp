@@ -1,6 +1,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -52,4 +54,36 @@ TEST(Station, StartsUnattendedAndClosesThroughItsCloseSequenceOnSigterm) {
     EXPECT_TRUE(log.contains(">START<")) << log.toStdString();
     EXPECT_TRUE(log.endsWith("Stop Pilto\r\n")) << log.toStdString();
   }
+}
+
+TEST(Station, TheSetupCommandCreatesTheArchiveOnceAndLeavesItAlone) {
+  QTemporaryDir root;
+  const QString work = root.filePath(QStringLiteral("work"));
+  QDir().mkpath(work);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+  for (int run = 0; run < 2; ++run) {
+    QProcess setup;
+    setup.setProcessEnvironment(env);
+    setup.setWorkingDirectory(work);
+    setup.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
+    ASSERT_TRUE(setup.waitForFinished(60000));
+    EXPECT_EQ(setup.exitCode(), 0) << setup.readAllStandardError().toStdString();
+    EXPECT_TRUE(setup.readAllStandardOutput().contains("tavikdata.sqlite"));
+  }
+  EXPECT_TRUE(QFileInfo::exists(work + QStringLiteral("/tavikdata.sqlite")));
+
+  // An alias that cannot be understood is an error, and nothing is created.
+  QFile settings(root.filePath(QStringLiteral("config/Corvane elettronica snc/settings.json")));
+  QDir().mkpath(QFileInfo(settings).absolutePath());
+  ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+  settings.write(R"({"databases": {"tavikdata": "oracle://nowhere"}})");
+  settings.close();
+  QProcess bad;
+  bad.setProcessEnvironment(env);
+  bad.setWorkingDirectory(work);
+  bad.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
+  ASSERT_TRUE(bad.waitForFinished(60000));
+  EXPECT_NE(bad.exitCode(), 0);
+  EXPECT_TRUE(bad.readAllStandardError().contains("tavikdata"));
 }
