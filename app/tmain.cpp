@@ -54,7 +54,14 @@ TMain::TMain(StationEnvironment& env, QWidget* parent)
                           QStringLiteral("COM3"), QStringLiteral("COM4")}) {
   setObjectName(QStringLiteral("Main"));
   // The archive's connection opens with the first table a command opens.
+  // The other windows are created once, after the main window, and stay hidden until a
+  // command shows them.
+  newProgram_ = std::make_unique<TNewProgram>(env.ui, this);
+  listaProgrammi_ = std::make_unique<TListaProgrammi>(this);
   data_ = std::make_unique<TDataModule1>(TDatabase::resolve(env.store, env.workDir), env.ui);
+  programs_ = std::make_unique<Programs>(*data_, *newProgram_, *listaProgrammi_, configuration_.config(), env.ui);
+  programs_->setDisplay(this);
+  programCommands_ = std::make_unique<ProgramCommands>(*programs_, *newProgram_, *listaProgrammi_, env.ui);
   setWindowTitle(QString::fromLatin1(station::kMainCaption));
   env_.ui.setParentWidget(this);
 
@@ -79,6 +86,21 @@ TMain::TMain(StationEnvironment& env, QWidget* parent)
 TMain::~TMain() = default;
 
 void TMain::buildMenus() {
+  QMenu* programmi = menuBar()->addMenu(tr("&Programmi"));
+  programmi->setObjectName(QStringLiteral("Programmi"));
+  const auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TMain::*slot)()) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    if (slot) connect(a, &QAction::triggered, this, slot);
+    return a;
+  };
+  item(programmi, "Modifica1", tr("&Modifica"), &TMain::Modifica1Click);
+  item(programmi, "Nuovo1", tr("&Nuovo"), &TMain::Nuovo1Click);
+  item(programmi, "Copia1", tr("Co&pia"), nullptr)->setEnabled(false);
+  item(programmi, "Cancella1", tr("&Cancella"), &TMain::Cancella1Click);
+  programmi->addSeparator();
+  item(programmi, "Controldbase1", tr("Control dbase"), &TMain::Controldbase1Click);
+
   QMenu* servizio = menuBar()->addMenu(tr("&Servizio"));
   servizio->setObjectName(QStringLiteral("Servizio"));
   QMenu* installazione = servizio->addMenu(tr("&Installazione"));
@@ -354,6 +376,8 @@ void TMain::FormShow() {
   }
   setPanelText(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
 
+  programs_->RefreshProgramList();
+
   costo_->clear();
 
   state_.productionStart = RunState::minutesSinceOrigin(env_.clock.now());
@@ -377,6 +401,7 @@ void TMain::ApplyConfiguration() {
   if (!configuration_.LoadConfiguration()) return;
   const MachineConfig& c = configuration_.config();
   state_.autoRefreshSetting = c.autorefresh;
+  newProgram_->setMultiplier(c.xmoltiply);
   label55_->setVisible(c.v_tazzebad);
   tazzebad_->setVisible(c.v_tazzebad);
   if (!state_.oldBoard) configuration_.appendSuffix();
@@ -409,6 +434,33 @@ void TMain::loadCustomerLogo() {
   }
   const QPixmap pixmap = QPixmap::fromImage(logo);
   image1_->setPixmap(pixmap.scaled(QSize(300, 200), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void TMain::Modifica1Click() { programCommands_->Modifica1Click(state_.currentProgram, state_.lastBoardState); }
+void TMain::Nuovo1Click() { programCommands_->Nuovo1Click(); }
+void TMain::Cancella1Click() { programCommands_->Cancella1Click(state_.currentProgram); }
+void TMain::Controldbase1Click() { programCommands_->Controldbase1Click(); }
+
+void TMain::showProgramDescription(const QString& description) { setPanelText(0, description); }
+
+void TMain::showClass(int c, int q, const QString& name, const QString& range) {
+  if (auto* l = findChild<QLabel*>(grid("NomeCal", c, q))) l->setText(name);
+  if (auto* l = findChild<QLabel*>(grid("PesoCal", c, q))) l->setText(range);
+}
+
+void TMain::showNoProgram() {
+  const QString zero = QStringLiteral("0");
+  for (int q = 1; q <= kQualities; ++q) {
+    for (int c = 1; c <= kClasses; ++c) {
+      for (const char* prefix : {"NomeCal", "PesoCal"})
+        if (auto* l = findChild<QLabel*>(grid(prefix, c, q))) l->clear();
+      for (const char* prefix : {"TotC", "TotP"})
+        if (auto* l = findChild<QLabel*>(grid(prefix, c, q))) l->setText(zero);
+    }
+    if (auto* l = findChild<QLabel*>(QStringLiteral("LavoratoQ%1").arg(q))) l->setText(zero);
+    if (auto* l = findChild<QLabel*>(QStringLiteral("LavoratoPQ%1").arg(q))) l->setText(zero);
+  }
+  if (auto* l = findChild<QLabel*>(QStringLiteral("TotaleG"))) l->setText(zero);
 }
 
 void TMain::SalvasuFloppy1Click() { backup_->backup(); }

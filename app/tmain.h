@@ -6,6 +6,10 @@
 
 #include "app/station.h"
 #include "link/cSelvik.h"
+#include "programs/programcommands.h"
+#include "programs/programs.h"
+#include "programs/tlistaprogrammi.h"
+#include "programs/tnewprogram.h"
 #include "config/configuration.h"
 #include "db/databaseacc.h"
 #include "sampling/runstate.h"
@@ -21,7 +25,7 @@ class ConfigBackup;
 
 // The main window of the station and the composition root: it creates, once, everything
 // that lives for the whole run and wires it together.
-class TMain : public QMainWindow {
+class TMain : public QMainWindow, public ProgramDisplay {
   Q_OBJECT
 
  public:
@@ -41,6 +45,21 @@ class TMain : public QMainWindow {
   // Loads the configuration, hands it to the windows that keep their own copies and, unless
   // the old board was chosen, appends the suffix to the configuration line.
   void ApplyConfiguration();
+
+  // Menu "Programmi".
+  void Modifica1Click();
+  void Nuovo1Click();
+  void Cancella1Click();
+  void Controldbase1Click();
+
+  // Where the current program is shown.
+  void showProgramDescription(const QString& description) override;
+  void showClass(int c, int q, const QString& name, const QString& range) override;
+  void showNoProgram() override;
+
+  Programs& programs() { return *programs_; }
+  TNewProgram& programEditor() { return *newProgram_; }
+  TListaProgrammi& programList() { return *listaProgrammi_; }
 
   void SalvasuFloppy1Click();
   void RipristinadaFloppy1Click();
@@ -81,6 +100,10 @@ class TMain : public QMainWindow {
   RunState state_;
   std::unique_ptr<ConfigBackup> backup_;
   std::unique_ptr<TDataModule1> data_;
+  std::unique_ptr<TNewProgram> newProgram_;
+  std::unique_ptr<TListaProgrammi> listaProgrammi_;
+  std::unique_ptr<Programs> programs_;
+  std::unique_ptr<ProgramCommands> programCommands_;
   std::unique_ptr<cSelvik> link_;
   QStringList portSelectorItems_;
   bool shown_ = false;

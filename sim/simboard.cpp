@@ -123,6 +123,7 @@ QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs) {
       return {};
     }
     case 'F': {
+      programLines_.append(line);
       const int l = line.mid(3, 1).toInt();
       if (l < 0 || l > 3) return {};
       program_ = line.mid(1, 2).toInt();
@@ -130,6 +131,7 @@ QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs) {
       return {};
     }
     case 'G': {
+      programLines_.append(line);
       const int c = line.mid(1, 2).toInt();
       const int l = line.mid(3, 1).toInt();
       if (c >= 1 && c <= 12 && l >= 0 && l <= 3) exits_[l][c - 1] = QString::fromLatin1(line.mid(4, 8));
@@ -158,6 +160,7 @@ QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs) {
       zeroTotals();
       for (auto& l : memorised_) l.fill(0);
       program_ = 0;
+      programLines_.clear();
       configuration_.clear();
       cup_ = 0;
       wrongCups_ = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <array>
 #include <random>
@@ -78,6 +79,8 @@ class SimBoard : public SerialDevice {
   bool qualityAlarm() const { return qualityAlarm_; }
   int fruitsInLot() const { return fruits_; }
   int resets() const { return resets_; }
+  // Every program line ("F" and "G", with the letter) received since power-on or reset.
+  const QList<QByteArray>& programLines() const { return programLines_; }
   QString describe() const;
 
   // The replies, as the board builds them.
@@ -118,6 +121,7 @@ class SimBoard : public SerialDevice {
   QByteArray factors_;
   bool qualityAlarm_ = false;
   int resets_ = 0;
+  QList<QByteArray> programLines_;
   std::array<std::array<int, 16>, 4> boundaries_{};
   std::array<std::array<QString, 12>, 4> exits_;
   std::array<std::array<qint64, 15>, 4> totals_{};

@@ -1,0 +1,86 @@
+#include "programs/programcommands.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QSet>
+
+#include "base/modalui.h"
+#include "base/text.h"
+#include "programs/programs.h"
+#include "programs/tlistaprogrammi.h"
+#include "programs/tnewprogram.h"
+
+namespace {
+QString tr(const char* s) { return QCoreApplication::translate("ProgramCommands", s); }
+QString editorTitle(int n) { return QCoreApplication::translate("ProgramCommands", "Modifica programma N. ") + QString::number(n); }
+}  // namespace
+
+ProgramCommands::ProgramCommands(Programs& programs, TNewProgram& editor, TListaProgrammi& list, ModalUi& ui)
+    : programs_(programs), editor_(editor), list_(list), ui_(ui) {}
+
+void ProgramCommands::Modifica1Click(int currentProgram, int lastBoardState) {
+  const QString savedTitle = editor_.windowTitle();
+  programs_.RefreshProgramList();
+  list_.clearChoice();
+  if (ui_.exec(list_) == QDialog::Accepted && list_.chosenIndex() >= 0) {
+    const int i = list_.chosenIndex();
+    editor_.setWindowTitle(editorTitle(i + 1));
+    programs_.ShowProgramInEditor(list_.chosenCode());
+    if (ui_.exec(editor_) == QDialog::Accepted && programs_.StoreProgram(editor_.codprog->text())) {
+      if (i + 1 == currentProgram) {
+        programs_.ShowCurrentProgram(currentProgram);
+        programs_.PrepareProgramLines(currentProgram);
+        if (lastBoardState > 0) programs_.transfer.StartProgramTransfer();
+      }
+    }
+  }
+  editor_.setWindowTitle(savedTitle);
+}
+
+void ProgramCommands::Nuovo1Click() {
+  programs_.RefreshProgramList();
+  programs_.ClearEditor();
+  const int announced = programs_.programList().size() + 1;
+  // The new program goes under the number the title announces; when that code is taken
+  // (a gap in the list), under the smallest free one. A stored program is never replaced.
+  QSet<QString> taken;
+  for (const ProgramEntry& e : programs_.programList()) taken.insert(e.code);
+  QString code;
+  if (announced <= 99 && !taken.contains(program::code(announced))) {
+    code = program::code(announced);
+  } else {
+    for (int n = 1; n <= 99 && code.isEmpty(); ++n)
+      if (!taken.contains(program::code(n))) code = program::code(n);
+  }
+  if (code.isEmpty()) {
+    ui_.message(tr("Sono già memorizzati 99 programmi: cancellarne uno prima di crearne un altro."),
+                ModalUi::Icon::Error);
+    return;
+  }
+  const QString savedTitle = editor_.windowTitle();
+  editor_.setWindowTitle(editorTitle(code.toInt()));
+  editor_.codprog->setText(code);
+  if (ui_.exec(editor_) == QDialog::Accepted) programs_.StoreProgram(code);
+  editor_.setWindowTitle(savedTitle);
+}
+
+void ProgramCommands::Cancella1Click(int currentProgram) {
+  programs_.RefreshProgramList();
+  const QString savedTitle = list_.windowTitle();
+  list_.setWindowTitle(tr(" Cancella Programma "));
+  list_.clearChoice();
+  if (ui_.exec(list_) == QDialog::Accepted && list_.chosenIndex() >= 0) {
+    const QString code = list_.chosenCode();
+    const auto n = text::strictInt(code.trimmed());
+    if (!n) {
+      ui_.message(tr("'%1' non è un valore intero valido").arg(code), ModalUi::Icon::Error);
+    } else if (*n == currentProgram) {
+      ui_.message(tr("Il programma è quello corrente; non è possibile cancellarlo!"), ModalUi::Icon::Error);
+    } else {
+      programs_.DeleteProgram(code);
+    }
+  }
+  list_.setWindowTitle(savedTitle);
+}
+
+void ProgramCommands::Controldbase1Click() { programs_.DeleteProgram(QStringLiteral("  ")); }

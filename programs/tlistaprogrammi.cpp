@@ -1,0 +1,55 @@
+#include "programs/tlistaprogrammi.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "base/text.h"
+
+TListaProgrammi::TListaProgrammi(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("ListaProgrammi"));
+  setWindowTitle(tr("Lista Programmi"));
+  auto* v = new QVBoxLayout(this);
+  auto* count = new QHBoxLayout;
+  count->addWidget(new QLabel(tr("Numero  Programmi")));
+  NumMax = new QLineEdit(this);
+  NumMax->setObjectName(QStringLiteral("NumMax"));
+  NumMax->setReadOnly(true);
+  NumMax->setFocusPolicy(Qt::NoFocus);
+  NumMax->setMaximumWidth(70);
+  NumMax->setAlignment(Qt::AlignRight);
+  count->addWidget(NumMax);
+  count->addStretch();
+  v->addLayout(count);
+  v->addWidget(new QLabel(tr("Selezionare il programma")));
+  ListaBox = new QListWidget(this);
+  ListaBox->setObjectName(QStringLiteral("ListaBox"));
+  ListaBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  v->addWidget(ListaBox, 1);
+  connect(ListaBox, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose(ListaBox->row(item)); });
+  connect(ListaBox, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { choose(ListaBox->row(item)); });
+  resize(460, 520);
+}
+
+void TListaProgrammi::setEntries(const QList<ProgramEntry>& entries) {
+  entries_ = entries;
+  ListaBox->clear();
+  for (const ProgramEntry& e : entries_) ListaBox->addItem(e.text);
+  NumMax->setText(text::fixedRight(QString::number(entries_.size()), 4));
+}
+
+void TListaProgrammi::choose(int index) {
+  if (index < 0 || index >= entries_.size()) return;
+  chosen_ = index;
+  accept();
+}
+
+void TListaProgrammi::showEvent(QShowEvent* event) {
+  chosen_ = -1;
+  QDialog::showEvent(event);
+  ListaBox->setFocus();
+  if (ListaBox->count() > 0 && !ListaBox->currentItem()) ListaBox->setCurrentRow(0);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class ModalUi;
+
+// The program editor: the description and, for each of the four qualities, the names of
+// the 15 classes, their lower and upper weight limits and the exits of classes 1 to 12.
+// It keeps the typed values in shape: field lengths, the upper limit of a class equal to
+// the lower limit of the next, weights rounded to the weight multiplier, empty weights
+// stored as 0.
+class TNewProgram : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kQualities = 4;
+  static constexpr int kClasses = 15;
+  static constexpr int kExitClasses = 12;
+
+  explicit TNewProgram(ModalUi& ui, QWidget* parent = nullptr);
+
+  QLineEdit* NomeProgramma = nullptr;
+  QLineEdit* codprog = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QPushButton* Button1 = nullptr;
+
+  QLineEdit* nomeCal(int c, int q) const;
+  QLineEdit* pesoCalMin(int c, int q) const;
+  QLineEdit* pesoCalMax(int c, int q) const;
+  // Exit x (0 to 3: a to d) of class c (1 to 12).
+  QLineEdit* uscita(int c, int x, int q) const;
+
+  // The weight multiplier `xmoltiply`; above 1 each weight field takes one more character.
+  void setMultiplier(int m);
+  int multiplier() const { return m_; }
+  // Off while the fields are filled from a program, on from the moment the window shows.
+  void setNeighbourLink(bool on) { neighbourLink_ = on; }
+  bool neighbourLink() const { return neighbourLink_; }
+
+  // The handlers, callable directly.
+  void FormShow();
+  void weightChanged(QLineEdit* field);
+  void weightLeft(QLineEdit* field);
+  void Button1Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildPage(int q);
+  static void keepLength(QLineEdit* field, int maxLength);
+  int weightMaxLength() const { return m_ > 1 ? 5 : 4; }
+
+  ModalUi& ui_;
+  int m_ = 0;
+  bool neighbourLink_ = false;
+  QLineEdit* guard_ = nullptr;  // the weight field the editor itself is rewriting
+  std::array<QLineEdit*, kClasses * kQualities> names_{};
+  std::array<QLineEdit*, kClasses * kQualities> mins_{};
+  std::array<QLineEdit*, kClasses * kQualities> maxs_{};
+  std::array<QLineEdit*, kExitClasses * 4 * kQualities> exits_{};
+  QHash<QLineEdit*, std::pair<int, int>> weightPlace_;  // field -> (class, quality), max negative
+};
