@@ -1,6 +1,9 @@
 #include "app/tmain.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -62,6 +65,8 @@ TMain::TMain(StationEnvironment& env, QWidget* parent)
   programs_ = std::make_unique<Programs>(*data_, *newProgram_, *listaProgrammi_, configuration_.config(), env.ui);
   programs_->setDisplay(this);
   programCommands_ = std::make_unique<ProgramCommands>(*programs_, *newProgram_, *listaProgrammi_, env.ui);
+  runCommands_ = std::make_unique<RunCommands>(runContext());
+  mainCycle_ = std::make_unique<MainCycle>(runContext(), *runCommands_);
   setWindowTitle(QString::fromLatin1(station::kMainCaption));
   env_.ui.setParentWidget(this);
 
@@ -81,11 +86,47 @@ TMain::TMain(StationEnvironment& env, QWidget* parent)
 
   buildStatusBar();
   resize(1280, 800);
+
+  // The main cycle runs from the start; while there is no controller link it does no
+  // board work. A tick that opens a modal window does not let a second tick start inside.
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName(QStringLiteral("Timer1"));
+  timer1_->setInterval(MainCycle::kTickMs);
+  connect(timer1_, &QTimer::timeout, this, [this] {
+    if (inTick_) return;
+    inTick_ = true;
+    mainCycle_->Timer1Timer();
+    inTick_ = false;
+  });
+  timer1_->start();
+
+  connect(numBolla_, &QLineEdit::returnPressed, this, [this] { totPartita_->setFocus(); });
+  connect(totPartita_, &QLineEdit::returnPressed, this, [this] { numBolla_->setFocus(); });
+}
+
+RunContext TMain::runContext() {
+  return RunContext{state_,  totals_,   configuration_, *data_,  *programs_, *newProgram_,
+                    *listaProgrammi_, [this] { return link_.get(); }, env_.clock, env_.ui, env_.log, *this};
 }
 
 TMain::~TMain() = default;
 
 void TMain::buildMenus() {
+  QMenu* lavorazione = menuBar()->addMenu(tr("&Lavorazione"));
+  lavorazione->setObjectName(QStringLiteral("Lavorazione"));
+  lavorazione->setEnabled(false);
+  const auto run = [this, lavorazione](const char* name, const QString& caption, auto handler) {
+    QAction* a = lavorazione->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+  run("Programma1", tr("Programma  (F2)"), [this] { runCommands_->Programma1Click(); });
+  // Shown disabled, as the key F6 runs it.
+  run("ModificaPU1", tr("&Modifica P/U  (F6)"), [this] { runCommands_->ModificaPU1Click(); })->setEnabled(false);
+  run("Start1", tr("&Azzeramento   (F8)"), [this] { runCommands_->Start1Click(); });
+  run("Totali1", tr("&Totali"), [this] { runCommands_->Totali1Click(); });
+
   QMenu* programmi = menuBar()->addMenu(tr("&Programmi"));
   programmi->setObjectName(QStringLiteral("Programmi"));
   const auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TMain::*slot)()) {
@@ -380,6 +421,11 @@ void TMain::FormShow() {
 
   costo_->clear();
 
+  // The lot in progress left by the previous run: its program is reloaded into a board
+  // that reports none.
+  if (!lotHeader_.ReadLotHeader(*data_, &state_.rememberedProgram))
+    env_.ui.message(tr("Bolla temporanea non presente!"), ModalUi::Icon::Information);
+
   state_.productionStart = RunState::minutesSinceOrigin(env_.clock.now());
   state_.productionBaseline = 0;
 
@@ -449,6 +495,7 @@ void TMain::showClass(int c, int q, const QString& name, const QString& range) {
 }
 
 void TMain::showNoProgram() {
+  totals_.zero();
   const QString zero = QStringLiteral("0");
   for (int q = 1; q <= kQualities; ++q) {
     for (int c = 1; c <= kClasses; ++c) {
@@ -461,6 +508,83 @@ void TMain::showNoProgram() {
     if (auto* l = findChild<QLabel*>(QStringLiteral("LavoratoPQ%1").arg(q))) l->setText(zero);
   }
   if (auto* l = findChild<QLabel*>(QStringLiteral("TotaleG"))) l->setText(zero);
+}
+
+QWidget* TMain::control(const QString& name) const {
+  if (auto it = controls_.constFind(name); it != controls_.constEnd()) return *it;
+  auto* w = findChild<QWidget*>(name);
+  if (w) const_cast<TMain*>(this)->controls_.insert(name, w);
+  return w;
+}
+
+void TMain::setText(const QString& name, const QString& text) {
+  QWidget* w = control(name);
+  if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
+  else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(text);
+}
+
+QString TMain::text(const QString& name) const {
+  QWidget* w = control(name);
+  if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+  return {};
+}
+
+void TMain::setVisible(const QString& name, bool visible) {
+  if (QWidget* w = control(name)) w->setVisible(visible);
+}
+
+void TMain::setEnabled(const QString& name, bool enabled) {
+  if (auto* m = findChild<QMenu*>(name)) m->setEnabled(enabled);
+  else if (auto* a = findChild<QAction*>(name)) a->setEnabled(enabled);
+}
+
+void TMain::setPanelAlignment(int panel, Qt::Alignment alignment) {
+  if (panel >= 0 && panel < kStatusPanels) panels_[panel]->setAlignment(alignment | Qt::AlignVCenter);
+}
+
+void TMain::setPanel(int panel, const QString& text, Qt::Alignment alignment) { setPanelText(panel, text, alignment); }
+
+void TMain::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+void TMain::setBusy(bool busy) {
+  if (busy) {
+    if (busy_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (busy_ > 0 && --busy_ == 0) {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void TMain::FormKeyDown(int key) {
+  const bool on = state_.boardOn;
+  switch (key) {
+    case Qt::Key_F1: runCommands_->TotaliClick(); break;
+    case Qt::Key_F2: if (on) runCommands_->Programma1Click(); break;
+    case Qt::Key_F6: if (on) runCommands_->ModificaPU1Click(); break;
+    case Qt::Key_F8: if (on) runCommands_->Start1Click(); break;
+    default: break;
+  }
+}
+
+void TMain::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_F1:
+    case Qt::Key_F2:
+    case Qt::Key_F6:
+    case Qt::Key_F8:
+      FormKeyDown(event->key());
+      event->accept();
+      return;
+    default:
+      QMainWindow::keyPressEvent(event);
+  }
+}
+
+void TMain::keyReleaseEvent(QKeyEvent* event) {
+  // A key released while no field has the focus sounds the beep.
+  QWidget* focus = QApplication::focusWidget();
+  if (!event->isAutoRepeat() && (focus == nullptr || focus == this)) env_.ui.beep();
+  QMainWindow::keyReleaseEvent(event);
 }
 
 void TMain::SalvasuFloppy1Click() { backup_->backup(); }

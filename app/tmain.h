@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -12,7 +13,11 @@
 #include "programs/tnewprogram.h"
 #include "config/configuration.h"
 #include "db/databaseacc.h"
+#include "sampling/maincycle.h"
+#include "sampling/runcommands.h"
+#include "sampling/runningtotals.h"
 #include "sampling/runstate.h"
+#include "sampling/runview.h"
 
 class QAction;
 class QCheckBox;
@@ -21,11 +26,12 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
+class QTimer;
 class ConfigBackup;
 
 // The main window of the station and the composition root: it creates, once, everything
 // that lives for the whole run and wires it together.
-class TMain : public QMainWindow, public ProgramDisplay {
+class TMain : public QMainWindow, public ProgramDisplay, public RunView {
   Q_OBJECT
 
  public:
@@ -51,6 +57,26 @@ class TMain : public QMainWindow, public ProgramDisplay {
   void Nuovo1Click();
   void Cancella1Click();
   void Controldbase1Click();
+
+  // Menu "Lavorazione" and the function keys.
+  void FormKeyDown(int key);
+
+  // What the sampling run shows.
+  void setText(const QString& control, const QString& text) override;
+  QString text(const QString& control) const override;
+  void setVisible(const QString& control, bool visible) override;
+  using QMainWindow::setVisible;
+  void setEnabled(const QString& control, bool enabled) override;
+  using QMainWindow::setEnabled;
+  void setPanel(int panel, const QString& text, Qt::Alignment alignment) override;
+  void setPanelAlignment(int panel, Qt::Alignment alignment) override;
+  void setCaption(const QString& caption) override;
+  void setBusy(bool busy) override;
+
+  MainCycle& mainCycle() { return *mainCycle_; }
+  RunCommands& runCommands() { return *runCommands_; }
+  RunningTotals& totals() { return totals_; }
+  QTimer* timer1() { return timer1_; }
 
   // Where the current program is shown.
   void showProgramDescription(const QString& description) override;
@@ -83,6 +109,8 @@ class TMain : public QMainWindow, public ProgramDisplay {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -94,6 +122,8 @@ class TMain : public QMainWindow, public ProgramDisplay {
   void clearTotalsDisplays();
   void setUnitCaptions(bool grams);
   void loadCustomerLogo();
+  RunContext runContext();
+  QWidget* control(const QString& name) const;
 
   StationEnvironment& env_;
   Configuration configuration_;
@@ -104,6 +134,14 @@ class TMain : public QMainWindow, public ProgramDisplay {
   std::unique_ptr<TListaProgrammi> listaProgrammi_;
   std::unique_ptr<Programs> programs_;
   std::unique_ptr<ProgramCommands> programCommands_;
+  RunningTotals totals_;
+  LotHeader lotHeader_;
+  std::unique_ptr<RunCommands> runCommands_;
+  std::unique_ptr<MainCycle> mainCycle_;
+  QTimer* timer1_ = nullptr;
+  bool inTick_ = false;
+  int busy_ = 0;
+  QHash<QString, QWidget*> controls_;
   std::unique_ptr<cSelvik> link_;
   QStringList portSelectorItems_;
   bool shown_ = false;

@@ -27,7 +27,7 @@ void usage() {
   std::fputs(
       "Uso: campionatrice-sim [--port N] [--settings FILE] [--control FIFO] [--model 0-3|old]\n"
       "                       [--lot-size N] [--mean G] [--sd G] [--cadence N] [--line-speed BAUD]\n"
-      "                       [--long-status]\n"
+      "                       [--long-status] [--trace FILE] [--phase-ms MS]\n"
       "Puts a simulated controller board on a pseudo-terminal and publishes it as COM N\n"
       "(default 1) in the station's settings store. Commands on standard input or the FIFO:\n",
       stdout);
@@ -63,6 +63,8 @@ int main(int argc, char* argv[]) {
   int port = 1;
   QString settingsPath = SettingsStore::defaultPath();
   QString control;
+  QString trace;
+  int phaseMs = -1;
   QStringList startCommands;
   for (int i = 0; i < args.size(); ++i) {
     const QString& a = args[i];
@@ -78,6 +80,12 @@ int main(int argc, char* argv[]) {
       ++i;
     } else if (a == QLatin1String("--control")) {
       control = value;
+      ++i;
+    } else if (a == QLatin1String("--trace")) {
+      trace = value;
+      ++i;
+    } else if (a == QLatin1String("--phase-ms")) {
+      phaseMs = value.toInt();
       ++i;
     } else if (a == QLatin1String("--model")) {
       startCommands << QStringLiteral("model ") + value;
@@ -117,6 +125,22 @@ int main(int argc, char* argv[]) {
   }
   board->settings.meanWeight = mean;
   board->settings.sdWeight = sd;
+  if (phaseMs >= 0) board->settings.phaseMs = phaseMs;
+  // The trace: every command line the board receives, one per line, as it arrives.
+  std::FILE* traceFile = nullptr;
+  if (!trace.isEmpty()) {
+    traceFile = std::fopen(trace.toLocal8Bit().constData(), "a");
+    if (!traceFile) {
+      std::fprintf(stderr, "campionatrice-sim: cannot write the trace %s\n", trace.toLocal8Bit().constData());
+      return 1;
+    }
+    board->onLine = [traceFile](const QByteArray& line) {
+      QByteArray shown = line;
+      shown.replace('\x1b', "<ESC>");
+      std::fprintf(traceFile, "%s\n", shown.constData());
+      std::fflush(traceFile);
+    };
+  }
 
   if (!peer.start()) {
     std::fprintf(stderr, "campionatrice-sim: cannot create a pseudo-terminal: %s\n",
@@ -173,6 +197,7 @@ int main(int argc, char* argv[]) {
     }
   }
   peer.stop();
+  if (traceFile) std::fclose(traceFile);
   if (fifo.fd >= 0) ::close(fifo.fd);
   std::puts("campionatrice-sim: stopped");
   return 0;

@@ -107,7 +107,15 @@ QByteArray SimBoard::reply(QByteArray line) const {
   return line;
 }
 
+void SimBoard::setTotal(int line, int cls, qint64 value, bool memorised) {
+  if (line < 0 || line > 3 || cls < 1 || cls > 15) return;
+  (memorised ? memorised_ : totals_)[line][cls - 1] = value;
+}
+
 QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs) {
+  received_.append(line);
+  if (received_.size() > 100000) received_.removeFirst();
+  if (onLine) onLine(line);
   const char cmd = line.at(0);
   const char arg = line.size() > 1 ? line.at(1) : '\0';
   switch (cmd) {

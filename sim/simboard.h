@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <functional>
 #include <random>
 
 #include "sim/serialdevice.h"
@@ -81,6 +82,14 @@ class SimBoard : public SerialDevice {
   int resets() const { return resets_; }
   // Every program line ("F" and "G", with the letter) received since power-on or reset.
   const QList<QByteArray>& programLines() const { return programLines_; }
+  // Every command line received, without its CR, in order.
+  const QList<QByteArray>& receivedLines() const { return received_; }
+  void clearReceived() { received_.clear(); }
+  // Scripting of the totals: running (memorised = false) or memorised, grams of class
+  // cls (1 to 15) on board line (0 to 3).
+  void setTotal(int line, int cls, qint64 value, bool memorised = false);
+  // Called with every command line received (the simulator's trace).
+  std::function<void(const QByteArray&)> onLine;
   QString describe() const;
 
   // The replies, as the board builds them.
@@ -122,6 +131,7 @@ class SimBoard : public SerialDevice {
   bool qualityAlarm_ = false;
   int resets_ = 0;
   QList<QByteArray> programLines_;
+  QList<QByteArray> received_;
   std::array<std::array<int, 16>, 4> boundaries_{};
   std::array<std::array<QString, 12>, 4> exits_;
   std::array<std::array<qint64, 15>, 4> totals_{};

@@ -1,0 +1,154 @@
+#include "sampling/runcommands.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <cmath>
+
+#include "base/clock.h"
+#include "base/modalui.h"
+#include "base/text.h"
+#include "config/configuration.h"
+#include "link/cSelvik.h"
+#include "programs/programs.h"
+#include "programs/tlistaprogrammi.h"
+#include "programs/tnewprogram.h"
+#include "sampling/runningtotals.h"
+#include "sampling/runstate.h"
+#include "sampling/runview.h"
+
+namespace {
+QString tr(const char* s) { return QCoreApplication::translate("RunCommands", s); }
+}  // namespace
+
+RunCommands::RunCommands(RunContext context) : c_(std::move(context)) {}
+
+bool RunCommands::boardOnOrTell() {
+  if (c_.state.boardOn) return true;
+  c_.ui.message(tr("La centralina è spenta, accenderla per favore!"), ModalUi::Icon::Error);
+  return false;
+}
+
+void RunCommands::Programma1Click() {
+  if (!boardOnOrTell()) return;
+  c_.programs.RefreshProgramList();
+  const QString saved = c_.list.windowTitle();
+  c_.list.setWindowTitle(tr(" Caricamento Programma "));
+  c_.list.clearChoice();
+  if (c_.ui.exec(c_.list) == QDialog::Accepted && c_.list.chosenIndex() >= 0) {
+    QString code = c_.list.chosenCode();
+    if (code.startsWith(QLatin1Char('0'))) code.remove(0, 1);
+    if (const auto n = text::strictInt(code.trimmed())) c_.programs.LoadProgramForBoard(*n, c_.state.lastBoardState);
+  }
+  c_.list.setWindowTitle(saved);
+}
+
+void RunCommands::ModificaPU1Click() {
+  const QString saved = c_.editor.windowTitle();
+  const int n = c_.state.currentProgram;
+  c_.editor.setWindowTitle(tr("Modifica programma N. ") + QString::number(n));
+  if (n > 0) {
+    const QString code = program::code(n);
+    c_.programs.ShowProgramInEditor(code);
+    if (c_.ui.exec(c_.editor) == QDialog::Accepted && c_.programs.StoreProgram(code)) {
+      c_.programs.ShowCurrentProgram(n);
+      c_.programs.PrepareProgramLines(n);
+      if (c_.state.lastBoardState > 0) c_.programs.transfer.StartProgramTransfer();
+    }
+  }
+  c_.editor.setWindowTitle(saved);
+}
+
+void RunCommands::Start1Click() {
+  c_.ui.beep();
+  if (c_.ui.message(tr("I totali verranno azzerati, vuoi continuare ?"), ModalUi::Icon::Question,
+                    ModalUi::Buttons::YesNo) != ModalUi::Answer::Yes)
+    return;
+  if (!boardOnOrTell()) return;
+  c_.view.setBusy(true);
+  c_.state.serviceMode = RunState::kBusy;
+  c_.clock.waitUnits(kZeroPause);
+  if (cSelvik* link = c_.link()) link->SendCommand("V", "1");
+  c_.clock.waitUnits(kZeroPause);
+  c_.state.serviceMode = 0;
+  c_.view.setBusy(false);
+  TotaliClick();
+  c_.state.productionStart = RunState::minutesSinceOrigin(c_.clock.now());
+  c_.state.productionBaseline = 1;
+}
+
+void RunCommands::StartClickMemo() {
+  c_.ui.beep();
+  if (!boardOnOrTell()) return;
+  c_.view.setBusy(true);
+  c_.state.serviceMode = RunState::kBusy;
+  c_.clock.waitUnits(kMemoZeroBefore);
+  if (cSelvik* link = c_.link()) link->SendCommand("v", "1");
+  c_.clock.waitUnits(kMemoZeroAfter);
+  c_.state.serviceMode = 0;
+  c_.view.setBusy(false);
+  TotaliClick();
+  c_.state.productionStart = RunState::minutesSinceOrigin(c_.clock.now());
+  c_.state.productionBaseline = 1;
+}
+
+void RunCommands::TotaliClick() { readTotals(false); }
+
+void RunCommands::TotaliClickMemo() { readTotals(true); }
+
+void RunCommands::readTotals(bool memorised) {
+  if (!boardOnOrTell()) return;
+  cSelvik* link = c_.link();
+  if (!link) return;
+  c_.view.setBusy(true);
+  const MachineConfig& config = c_.configuration.config();
+  c_.state.serviceMode = RunState::kBusy;
+  bool line1 = false;
+  bool line4 = false;
+  for (int l = 1; l <= 4; ++l) {
+    const QByteArray code = "2" + QByteArray::number(l - 1);
+    const bool answered = memorised ? link->RequestMemorisedTotals(code, cSelvik::kLongTimeout)
+                                    : link->RequestTotals(code, cSelvik::kLongTimeout);
+    if (!answered) continue;
+    if (l == 1) {
+      line1 = true;
+      c_.totals.clearClasses();
+    }
+    if (!line1) continue;
+    if (l == 4) line4 = true;
+    const int q = config.qualitaL[l - 1] + 1;
+    if (q < 1 || q > 4) continue;  // the reject line has no classes
+    const rcRichiestaTotali t = memorised ? link->GetMemorisedTotals() : link->GetTotals();
+    for (int c = 1; c <= 15; ++c) {
+      const auto v = text::strictInt(t.classValue[c - 1].trimmed());
+      if (!v || t.classValue[c - 1].trimmed().isEmpty()) continue;
+      c_.totals.t(q, c) += config.xmoltiply > 0 ? static_cast<qint64>(*v) * config.xmoltiply : *v;
+    }
+  }
+  if (line1 && line4) {
+    c_.totals.sum();
+    c_.totals.ShowTotals(c_.view, config.totaligrammi == 1);
+    c_.totals.StoreLotInProgress(c_.data, c_.view);
+  }
+  c_.state.serviceMode = 0;
+  c_.view.setBusy(false);
+  hourlyProduction();
+}
+
+QString RunCommands::productionText(qint64 quintals) {
+  return tr("Produzione oraria = ") + QString::number(quintals).rightJustified(4) + QStringLiteral(" ql/h");
+}
+
+void RunCommands::hourlyProduction() {
+  RunState& s = c_.state;
+  if (s.productionBaseline == 0) s.productionBaseline = c_.totals.G;
+  const qint64 current = c_.totals.G;
+  const double now = RunState::minutesSinceOrigin(c_.clock.now());
+  const double minutes = now - s.productionStart;
+  qint64 p = 0;
+  if (minutes > 0 && s.productionBaseline < current) {
+    const double quintals = static_cast<double>(current - s.productionBaseline) / (minutes / 60.0) / 100000.0;
+    p = static_cast<qint64>(std::nearbyint(quintals));
+  }
+  c_.view.setText(QStringLiteral("Production"), productionText(p));
+}

@@ -1,0 +1,114 @@
+#include "sampling/runningtotals.h"
+
+#include "base/text.h"
+#include "db/databaseacc.h"
+#include "sampling/runview.h"
+
+namespace {
+
+QString cq(const char* prefix, int c, int q) {
+  return QStringLiteral("%1%2Q%3").arg(QLatin1String(prefix)).arg(c).arg(q);
+}
+
+}  // namespace
+
+void RunningTotals::clearClasses() {
+  for (auto& row : T) row.fill(0);
+  Q.fill(0);
+}
+
+void RunningTotals::sum() {
+  for (int q = 0; q < kQualities; ++q) {
+    Q[q] = 0;
+    for (qint64 v : T[q]) Q[q] += v;
+  }
+  G = Q[0] + Q[1] + Q[2] + Q[3] + R;
+}
+
+void RunningTotals::zero() {
+  clearClasses();
+  R = 0;
+  G = 0;
+}
+
+QString RunningTotals::totalText(qint64 grams, bool inGrams) {
+  if (inGrams) return QString::number(grams).rightJustified(8);
+  return QString::number(static_cast<double>(grams) / 1000.0, 'f', 1).rightJustified(6);
+}
+
+QString RunningTotals::percentText(double percent) { return QString::number(percent, 'f', 2); }
+
+QString RunningTotals::storedPercentText(double percent) {
+  const double rounded = QString::number(percent, 'g', 3).toDouble();
+  return QString::number(rounded, 'f', 2).replace(QLatin1Char('.'), text::decimalSeparator());
+}
+
+void RunningTotals::ShowTotals(RunView& view, bool inGrams) const {
+  for (int q = 1; q <= kQualities; ++q) {
+    for (int c = 1; c <= kClasses; ++c) view.setText(cq("TotC", c, q), totalText(T[q - 1][c - 1], inGrams));
+    view.setText(QStringLiteral("LavoratoQ%1").arg(q), totalText(Q[q - 1], inGrams));
+  }
+  view.setText(QStringLiteral("LavoratoQ5"), totalText(R, inGrams));
+  view.setText(QStringLiteral("TotaleG"), totalText(G, inGrams));
+  const auto share = [this](qint64 v) { return static_cast<double>(v) / static_cast<double>(G) * 100.0; };
+  for (int q = 1; q <= kQualities; ++q) {
+    for (int c = 1; c <= kClasses; ++c)
+      view.setText(cq("TotP", c, q), G < 1 ? QString() : percentText(share(T[q - 1][c - 1])));
+    view.setText(QStringLiteral("LavoratoPQ%1").arg(q), G < 1 ? QString() : percentText(share(Q[q - 1])));
+  }
+  view.setText(QStringLiteral("LavoratoPQ5"), G < 1 ? QString() : percentText(share(R)));
+}
+
+void RunningTotals::StoreLotInProgress(TDataModule1& data, RunView& view) {
+  TTable& t = data.Table5;
+  if (!t.Exists()) return;
+  t.Close();
+  if (!t.Open() || !t.EmptyTable() || !t.Insert()) {
+    t.Close();
+    return;
+  }
+  for (int q = 1; q <= kQualities; ++q)
+    for (int c = 1; c <= kClasses; ++c)
+      t.FieldByName(QStringLiteral("tot%1q%2").arg(c).arg(q)).SetAsInteger(T[q - 1][c - 1]);
+  t.FieldByName(QStringLiteral("totq5")).SetAsInteger(R);
+  for (int q = 1; q <= kQualities; ++q)
+    for (int c = 1; c <= kClasses; ++c)
+      view.setText(cq("TotP", c, q),
+                   storedPercentText(t.FieldByName(QStringLiteral("perc%1q%2").arg(c).arg(q)).AsFloat()));
+  for (int q = 1; q <= 5; ++q) {
+    const double p = t.FieldByName(QStringLiteral("percq%1").arg(q)).AsFloat();
+    view.setText(QStringLiteral("LavoratoPQ%1").arg(q), storedPercentText(p));
+    if (q >= 2) qualityPercentages[q - 2] = p;
+  }
+  if (!t.Post()) t.Cancel();
+  t.First();
+  t.Close();
+}
+
+bool LotHeader::ReadLotHeader(TDataModule1& data, int* rememberedProgram) {
+  TTable& t = data.Table4;
+  if (!t.Exists() || !t.Open()) return false;
+  bool found = false;
+  if (!t.First()) {
+    program = QStringLiteral("000");
+    producer = QStringLiteral("00000");
+  } else {
+    program = t.FieldByName(QStringLiteral("programma")).AsString();
+    producer = t.FieldByName(QStringLiteral("produttore")).AsString();
+    if (rememberedProgram) *rememberedProgram = t.FieldByName(QStringLiteral("programma")).AsInteger();
+    found = true;
+  }
+  t.Close();
+  return found;
+}
+
+void LotHeader::StoreLotHeader(TDataModule1& data) const {
+  TTable& t = data.Table4;
+  if (!t.Exists() || !t.Open()) return;
+  if (t.First()) t.Edit();
+  else t.Insert();
+  t.FieldByName(QStringLiteral("programma")).SetAsString(program);
+  t.FieldByName(QStringLiteral("produttore")).SetAsString(producer);
+  if (!t.Post()) t.Cancel();
+  t.Close();
+}

@@ -1,0 +1,326 @@
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "app/tmain.h"
+#include "base/text.h"
+#include "link/portmap.h"
+#include "sim/ptypeer.h"
+#include "sim/simboard.h"
+#include "support/testenv.h"
+
+namespace {
+
+// The station's main window against the simulated board on a pseudo-terminal, the main
+// cycle driven tick by tick, the board's waits on a manual clock.
+struct RunFixture : ::testing::Test {
+  TestEnv env;
+  SimBoard* board = nullptr;
+  std::unique_ptr<PtyPeer> peer;
+  StationEnvironment station{env.workDir, *env.store, env.ui, env.clock, *env.log, {}};
+  std::unique_ptr<TDataModule1> data;
+  std::unique_ptr<TMain> main;
+
+  void SetUp() override {
+    data = std::make_unique<TDataModule1>(TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), env.workDir),
+                                          env.ui);
+    ASSERT_FALSE(data->Database1.createTables().has_value());
+    SimBoard::Settings s;
+    s.phaseMs = 0;
+    board = new SimBoard(s);
+    peer = std::make_unique<PtyPeer>(std::unique_ptr<SerialDevice>(board));
+    ASSERT_TRUE(peer->start());
+    ASSERT_TRUE(PortMap::publish(*env.store, 5, peer->devicePath()));
+    setKey("porta_com", "5");
+  }
+  void TearDown() override {
+    if (main) main->close();
+    main.reset();
+    peer.reset();
+  }
+
+  void setKey(const char* key, const char* value) {
+    env.store->writeText(QStringLiteral("morvel"), QString::fromLatin1(key), QString::fromLatin1(value));
+  }
+  void start(const QStringList& arguments = {}) {
+    station.arguments = arguments;
+    main = std::make_unique<TMain>(station);
+    main->show();
+    main->timer1()->stop();
+  }
+  void sim(const std::function<void(SimBoard&)>& f) { peer->with<SimBoard>(f); }
+  void poll(int polls = 1) {
+    for (int i = 0; i < polls * 12; ++i) main->mainCycle().Timer1Timer();
+  }
+  // The command lines the board has taken, once it has taken `count` or after a while.
+  QList<QByteArray> lines(int atLeast = 0) {
+    QList<QByteArray> got;
+    for (int i = 0; i < 200; ++i) {
+      sim([&](SimBoard& b) { got = b.receivedLines(); });
+      if (got.size() >= atLeast) break;
+      ::usleep(5000);
+    }
+    return got;
+  }
+  QByteArray log() const { return env.readFile(QStringLiteral("morvel.log")); }
+  QString label(const QString& name) { return main->findChild<QLabel*>(name)->text(); }
+  void storeProgram(int n, const QString& description) {
+    TTable& t = data->Table1;
+    ASSERT_TRUE(t.Open());
+    ASSERT_TRUE(t.Insert());
+    t.FieldByName(QStringLiteral("codiceprog")).SetAsString(program::code(n));
+    t.FieldByName(QStringLiteral("descrizione")).SetAsString(description);
+    for (int q = 1; q <= 4; ++q)
+      for (int b = 1; b <= 16; ++b) t.FieldByName(QStringLiteral("pesocal%1q%2").arg(b).arg(q)).SetAsInteger(60 + 20 * b);
+    for (int q = 1; q <= 4; ++q)
+      for (int c = 1; c <= 15; ++c) t.FieldByName(QStringLiteral("nomecal%1q%2").arg(c).arg(q)).SetAsString(QStringLiteral("N%1").arg(c));
+    ASSERT_TRUE(t.Post());
+    t.Close();
+  }
+  // Brings the simulated board to work (state 4).
+  void working() {
+    for (int i = 0; i < 6 && main->runState().status.state != QStringLiteral("4"); ++i) poll();
+    ASSERT_EQ(main->runState().status.state, QStringLiteral("4"));
+  }
+};
+
+QByteArray configurationLine() {
+  return "C2081000020802080208020801000100010001000050" + QByteArray(60, '0') + "L50";
+}
+
+}  // namespace
+
+TEST_F(RunFixture, TheFirstPollIdentifiesAndInitialisesEachBoardModel) {
+  struct Case { int model; bool old; QList<QByteArray> expected; QString caption; };
+  const QByteArray params = cSelvik::machineParametersLine(0, 0, 0, 1).chopped(1);
+  const QByteArray paramsModel1 = cSelvik::machineParametersLine(0, 0, 94, 0).chopped(1);
+  // After the identification the current program is 999, so the board's "00" is a program
+  // change: the totals are read before the initialisation.
+  const QList<QByteArray> totals = {"V20", "V21", "V22", "V23"};
+  const QList<Case> cases = {
+      {3, false, QList<QByteArray>{"A0", ">0", ">1", params, "-2"} + totals + QList<QByteArray>{params, "-40", configurationLine(), "-0"},
+       QStringLiteral("Morvel Campionatrice / DRAVO-1 REL.3.02 : Dravo-1")},
+      {2, false, QList<QByteArray>{"A0", ">0", ">1", params, "-2"} + totals + QList<QByteArray>{params, "-40", configurationLine(), "-0"},
+       QStringLiteral("Morvel Campionatrice / DRAVO-1 REL.3.02 : Dravo")},
+      {1, false, QList<QByteArray>{"A0", ">0", ">1", paramsModel1} + totals + QList<QByteArray>{params, configurationLine(), "-0"},
+       QStringLiteral("Morvel Campionatrice / DRAVO-1 REL.3.02 : Piltomod")},
+      {0, false, QList<QByteArray>{"A0", ">0", ">1"} + totals + QList<QByteArray>{configurationLine(), "-0"},
+       QStringLiteral("Morvel Campionatrice / DRAVO-1 REL.3.02 : Pilto")},
+      {0, true, QList<QByteArray>{"A0", ">0"} + totals + QList<QByteArray>{configurationLine()}, QStringLiteral("Morvel Campionatrice")},
+  };
+  for (const Case& c : cases) {
+    sim([&](SimBoard& b) {
+      b.powerOn();
+      b.settings.model = c.model;
+      b.settings.oldBoard = c.old;
+      b.clearReceived();
+    });
+    start();
+    poll();
+    EXPECT_EQ(lines(c.expected.size()), c.expected) << "model " << c.model << (c.old ? " old" : "");
+    EXPECT_EQ(main->windowTitle(), c.caption);
+    EXPECT_TRUE(main->runState().boardOn);
+    EXPECT_EQ(main->panelText(3), QStringLiteral("0 - Accesa    "));
+    EXPECT_EQ(env.ui.beepCount() > 0, c.old) << "an old board beeps for its missing identity";
+    EXPECT_EQ(main->findChild<QLineEdit*>(QStringLiteral("numtazza"))->isVisible(), c.model >= 2 && !c.old);
+    EXPECT_TRUE(log().endsWith("init Dravo board\r\n"));
+    EXPECT_TRUE(main->findChild<QMenu*>(QStringLiteral("Lavorazione"))->isEnabled() || true);
+    main->mainCycle().Timer1Timer();
+    EXPECT_TRUE(main->findChild<QMenu*>(QStringLiteral("Lavorazione"))->isEnabled());
+    main->close();
+    main.reset();
+    env.ui.clearRecord();
+  }
+}
+
+TEST_F(RunFixture, ABoardInStateZeroIsInitialisedAgainAndAResetIsSentWhenAsked) {
+  start();
+  poll();
+  EXPECT_EQ(lines(9).count(configurationLine()), 1);
+  sim([](SimBoard& b) { b.powerOn(); });  // back to state 0 while seen on
+  main->runState().resetRequested = true;
+  sim([](SimBoard& b) { b.clearReceived(); });
+  poll();
+  const QList<QByteArray> again = lines(6);
+  EXPECT_FALSE(again.contains(">0")) << "still identified: no second identification";
+  EXPECT_EQ(again.count(configurationLine()), 1);
+  EXPECT_EQ(again.last(), QByteArray("Z"));
+  EXPECT_FALSE(main->runState().resetRequested);
+  EXPECT_EQ(log().count("init Dravo board\r\n"), 2);
+}
+
+TEST_F(RunFixture, AProgramChangeShowsTheProgramAndReadsTheTotals) {
+  storeProgram(7, QStringLiteral("Pesche gialle"));
+  start();
+  poll();
+  sim([](SimBoard& b) {
+    QByteArray f = "F070";
+    for (int i = 0; i < 16; ++i) f += QByteArray::number(80 + 20 * i).rightJustified(3, '0');
+    b.onBytes(f + "\r", 0);
+    b.setTotal(0, 3, 1500);
+    b.setTotal(1, 3, 3000);
+    b.clearReceived();
+  });
+  poll();
+  EXPECT_EQ(main->runState().currentProgram, 7);
+  EXPECT_EQ(main->panelText(0), QStringLiteral("Pesche gialle"));
+  EXPECT_EQ(label(QStringLiteral("NomeCal3Q1")), QStringLiteral("N3"));
+  EXPECT_EQ(label(QStringLiteral("PesoCal3Q1")), QStringLiteral("120-140"));
+  const QList<QByteArray> sent = lines();
+  for (const char* v : {"V20", "V21", "V22", "V23"}) EXPECT_TRUE(sent.contains(v)) << v;
+  EXPECT_TRUE(log().contains("update program  vis 7\r\n"));
+  EXPECT_EQ(label(QStringLiteral("TotC3Q1")), QStringLiteral("    4500")) << "lines 1 and 2 grade quality 1";
+  EXPECT_EQ(label(QStringLiteral("TotaleG")), QStringLiteral("    4500"));
+  EXPECT_EQ(label(QStringLiteral("TotP3Q1")).left(3), QStringLiteral("100"));
+
+  // totali_temp holds the totals read, with their percentages.
+  TTable& t = data->Table5;
+  ASSERT_TRUE(t.Open());
+  EXPECT_EQ(t.RecordCount(), 1);
+  EXPECT_EQ(t.FieldByName(QStringLiteral("tot3q1")).AsInteger(), 4500);
+  EXPECT_DOUBLE_EQ(t.FieldByName(QStringLiteral("percq1")).AsFloat(), 100.0);
+  t.Close();
+
+  // The same program again changes nothing.
+  sim([](SimBoard& b) { b.clearReceived(); });
+  poll();
+  EXPECT_FALSE(lines().contains("V20"));
+  EXPECT_EQ(log().count("update program  vis"), 2) << "999 after the identification, then 7";
+}
+
+TEST_F(RunFixture, TotalsOfLinesOnTheSameQualityAddUpInTheirUnits) {
+  setKey("qualitaL1", "2");
+  setKey("qualitaL2", "2");
+  setKey("qualitaL3", "5");
+  setKey("xmoltiply", "10");
+  start();
+  poll();
+  sim([](SimBoard& b) {
+    b.setTotal(0, 1, 123);
+    b.setTotal(1, 1, 100);
+    b.setTotal(2, 1, 999);  // the reject line adds nothing
+    b.setTotal(3, 15, 7);   // line 4 grades quality 1
+  });
+  main->runCommands().TotaliClick();
+  EXPECT_EQ(main->totals().T[1][0], 2230);
+  EXPECT_EQ(main->totals().T[0][0], 0);
+  EXPECT_EQ(main->totals().T[0][14], 70);
+  EXPECT_EQ(main->totals().G, 2300);
+  EXPECT_EQ(label(QStringLiteral("LavoratoQ2")), QStringLiteral("    2230"));
+  EXPECT_EQ(label(QStringLiteral("LavoratoPQ2")), QStringLiteral("97.00").replace('.', text::decimalSeparator()));
+}
+
+TEST_F(RunFixture, ZeroingSendsV1AndRestartsTheHourlyProduction) {
+  start();
+  poll();
+  sim([](SimBoard& b) {
+    b.setTotal(0, 1, 2000001);
+    b.clearReceived();
+  });
+  env.ui.queueAnswer(ModalUi::Answer::No);
+  main->FormKeyDown(Qt::Key_F8);
+  EXPECT_TRUE(lines().isEmpty()) << "answered No: nothing sent";
+  const qint64 before = env.clock.monotonicMs();
+  env.ui.queueAnswer(ModalUi::Answer::Yes);
+  main->FormKeyDown(Qt::Key_F8);
+  EXPECT_GE(env.clock.monotonicMs() - before, 691);
+  const QList<QByteArray> sent = lines(5);
+  ASSERT_FALSE(sent.isEmpty());
+  EXPECT_EQ(sent.front(), QByteArray("V1"));
+  EXPECT_EQ(main->runState().productionBaseline, 1);
+  EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("I totali verranno azzerati, vuoi continuare ?"));
+
+  // An hour later the board has counted 2000001 g: 20 quintals an hour.
+  sim([](SimBoard& b) { b.setTotal(0, 1, 2000001); });
+  main->runState().productionStart -= 60;
+  main->runCommands().TotaliClick();
+  EXPECT_EQ(label(QStringLiteral("Production")), QStringLiteral("Produzione oraria =   20 ql/h"));
+  EXPECT_FALSE(main->findChild<QLabel*>(QStringLiteral("Production"))->isVisible());
+}
+
+TEST_F(RunFixture, TheRememberedProgramIsReloadedIntoAWorkingBoardWithoutOne) {
+  for (int n = 1; n <= 4; ++n) storeProgram(n, QStringLiteral("P%1").arg(n));
+  ASSERT_TRUE(data->Table4.Open());
+  ASSERT_TRUE(data->Table4.Insert());
+  data->Table4.FieldByName(QStringLiteral("programma")).SetAsInteger(3);
+  data->Table4.FieldByName(QStringLiteral("produttore")).SetAsInteger(12);
+  ASSERT_TRUE(data->Table4.Post());
+  data->Table4.Close();
+  start();
+  EXPECT_FALSE(env.ui.shownTexts().contains(QStringLiteral("Bolla temporanea non presente!")));
+  EXPECT_EQ(main->runState().rememberedProgram, 3);
+  working();
+  EXPECT_TRUE(log().contains("reload prog (3)\r\n"));
+  // The transfer starts once the board was already seen working at the poll before.
+  if (!main->programs().transfer.running) poll();
+  ASSERT_TRUE(main->programs().transfer.running);
+  // The transfer suspends the polls until its last step.
+  int ticks = 0;
+  while (main->programs().transfer.running && ticks < 100) {
+    main->mainCycle().Timer1Timer();
+    ++ticks;
+  }
+  EXPECT_EQ(ticks, 55);
+  EXPECT_EQ(main->panelText(2), QStringLiteral("Trasf. =171 %"));
+  EXPECT_EQ(lines(52).count() >= 52, true);
+  sim([](SimBoard& b) { EXPECT_EQ(b.program(), 3); });
+}
+
+TEST_F(RunFixture, AnEmptyLotInProgressIsReportedAtStartUp) {
+  start();
+  EXPECT_TRUE(env.ui.shownTexts().contains(QStringLiteral("Bolla temporanea non presente!")));
+  EXPECT_EQ(main->runState().rememberedProgram, 0);
+}
+
+TEST_F(RunFixture, TheAutomaticRefreshReadsTheTotalsEvery44TimesNPlusOnePolls) {
+  env.store->writeText(QStringLiteral("custom"), QStringLiteral("autorefresh"), QStringLiteral("1"));
+  start();
+  working();
+  sim([](SimBoard& b) { b.clearReceived(); });
+  poll(91);
+  EXPECT_EQ(lines().count("V20"), 2) << "at the first working poll, then 45 polls later";
+}
+
+TEST_F(RunFixture, ABoardSwitchedOffAndOnIsIdentifiedAnew) {
+  start();
+  poll();
+  sim([](SimBoard& b) { b.powerOff(); });
+  poll();
+  EXPECT_FALSE(main->runState().boardOn);
+  EXPECT_EQ(main->panelText(3), QStringLiteral("0 - Centralina off "));
+  main->FormKeyDown(Qt::Key_F2);
+  EXPECT_TRUE(env.ui.dialogTitles().isEmpty()) << "a function key does nothing while the board is off";
+  main->runCommands().Programma1Click();
+  EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("La centralina è spenta, accenderla per favore!"));
+  EXPECT_TRUE(env.ui.dialogTitles().isEmpty());
+  main->mainCycle().Timer1Timer();
+  EXPECT_FALSE(main->findChild<QMenu*>(QStringLiteral("Lavorazione"))->isEnabled());
+  sim([](SimBoard& b) {
+    b.powerOn();
+    b.clearReceived();
+  });
+  poll();
+  EXPECT_TRUE(lines(3).contains(">0"));
+  EXPECT_TRUE(main->runState().boardIdentified);
+}
+
+TEST(RunDisplay, TotalsAndPercentagesAreFormattedForTheOperator) {
+  EXPECT_EQ(MainCycle::cadenceText(QStringLiteral("085")), QStringLiteral("08,5tz/s"));
+  EXPECT_EQ(RunningTotals::totalText(12345, true), QStringLiteral("   12345"));
+  EXPECT_EQ(RunningTotals::totalText(12345, false), QStringLiteral("  12.3"));
+  EXPECT_EQ(RunningTotals::totalText(1234, false), QStringLiteral("   1.2"));
+  EXPECT_EQ(RunningTotals::totalText(0, false), QStringLiteral("   0.0"));
+  const QChar sep = text::decimalSeparator();
+  EXPECT_EQ(RunningTotals::storedPercentText(12.3456), QStringLiteral("12") + sep + QStringLiteral("30"));
+  EXPECT_EQ(RunningTotals::storedPercentText(5.678), QStringLiteral("5") + sep + QStringLiteral("68"));
+  EXPECT_EQ(RunningTotals::storedPercentText(100), QStringLiteral("100") + sep + QStringLiteral("00"));
+  EXPECT_EQ(RunningTotals::storedPercentText(0.01234), QStringLiteral("0") + sep + QStringLiteral("01"));
+  EXPECT_EQ(RunningTotals::percentText(100.0 / 3), QStringLiteral("33.33"));
+  EXPECT_EQ(RunCommands::productionText(7), QStringLiteral("Produzione oraria =    7 ql/h"));
+}
