@@ -5,8 +5,11 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 #include <csignal>
 #include <gtest/gtest.h>
 
@@ -86,4 +89,79 @@ TEST(Station, TheSetupCommandCreatesTheArchiveOnceAndLeavesItAlone) {
   ASSERT_TRUE(bad.waitForFinished(60000));
   EXPECT_NE(bad.exitCode(), 0);
   EXPECT_TRUE(bad.readAllStandardError().contains("tavikdata"));
+}
+
+TEST(Station, AgainstTheSimulatedMachineItIdentifiesInitialisesAndStoresTheTotals) {
+  QTemporaryDir root;
+  const QString work = root.filePath(QStringLiteral("work"));
+  QDir().mkpath(work);
+  const QString settings = root.filePath(QStringLiteral("config/Corvane elettronica snc/settings.json"));
+  const QString trace = root.filePath(QStringLiteral("trace.txt"));
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+  QProcess setup;
+  setup.setProcessEnvironment(env);
+  setup.setWorkingDirectory(work);
+  setup.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
+  ASSERT_TRUE(setup.waitForFinished(60000));
+  ASSERT_EQ(setup.exitCode(), 0);
+
+  QProcess sim;
+  sim.setProcessEnvironment(env);
+  sim.start(QStringLiteral(SIM_BINARY), {QStringLiteral("--port"), QStringLiteral("1"), QStringLiteral("--settings"),
+                                         settings, QStringLiteral("--trace"), trace, QStringLiteral("--model"),
+                                         QStringLiteral("2"), QStringLiteral("--phase-ms"), QStringLiteral("200")});
+  ASSERT_TRUE(sim.waitForStarted(10000));
+  ASSERT_TRUE(waitFor([&] { return sim.readAllStandardOutput().contains("controller board on COM1") || QFileInfo::exists(settings); }, 20000));
+  ASSERT_TRUE(waitFor([&] {
+    QFile f(settings);
+    return f.open(QIODevice::ReadOnly) && f.readAll().contains("COM1");
+  }, 20000));
+
+  QProcess station;
+  station.setProcessEnvironment(env);
+  station.setWorkingDirectory(work);
+  station.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--unattended")});
+  ASSERT_TRUE(station.waitForStarted(10000));
+  const auto traced = [&] {
+    QFile f(trace);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  // The board reaches work (state 4) after its phases; by then it has been identified,
+  // initialised and asked for its totals.
+  ASSERT_TRUE(waitFor([&] { return readLog(work).contains("init Dravo board\r\n") && traced().contains("V23"); }, 60000))
+      << readLog(work).toStdString() << traced().toStdString();
+  ::kill(static_cast<pid_t>(station.processId()), SIGTERM);
+  ASSERT_TRUE(station.waitForFinished(30000));
+  EXPECT_EQ(station.exitCode(), 0);
+  ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
+  sim.waitForFinished(10000);
+
+  const QList<QByteArray> lines = traced().split('\n');
+  ASSERT_GE(lines.size(), 8);
+  EXPECT_EQ(lines[0], QByteArray("A0"));
+  EXPECT_EQ(lines[1], QByteArray(">0"));
+  EXPECT_EQ(lines[2], QByteArray(">1"));
+  EXPECT_TRUE(lines.contains("-40")) << "a Dravo gets the magnet option";
+  EXPECT_TRUE(lines.contains("C2081000020802080208020801000100010001000050" + QByteArray(60, '0') + "L50"));
+  const QByteArray log = readLog(work);
+  EXPECT_TRUE(log.contains("update program  vis 0\r\n"));
+  EXPECT_TRUE(log.endsWith("Stop Pilto\r\n"));
+  EXPECT_TRUE(log.contains("unattended: Bolla temporanea non presente!")) << "an empty lot in progress is reported";
+
+  // The totals read landed in the archive.
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+  db.setDatabaseName(work + QStringLiteral("/tavikdata.sqlite"));
+  ASSERT_TRUE(db.open());
+  {
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT COUNT(*) FROM totali_temp")));
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toInt(), 1);
+  }
+  db.close();
+  db = QSqlDatabase();
+  QSqlDatabase::removeDatabase(QStringLiteral("check"));
 }
