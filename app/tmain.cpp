@@ -535,7 +535,8 @@ void TMain::setVisible(const QString& name, bool visible) {
 }
 
 void TMain::setEnabled(const QString& name, bool enabled) {
-  if (auto* m = findChild<QMenu*>(name)) m->setEnabled(enabled);
+  // Menus are widgets and are found once; menu entries are actions.
+  if (auto* m = qobject_cast<QMenu*>(control(name))) m->setEnabled(enabled);
   else if (auto* a = findChild<QAction*>(name)) a->setEnabled(enabled);
 }
 

@@ -11,12 +11,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 #include "app/station.h"
 #include "app/tmain.h"
 #include "base/clock.h"
+#include "bench/benchutil.h"
 #include "base/eventlog.h"
 #include "base/modalui.h"
 #include "config/settingsstore.h"
@@ -24,16 +24,6 @@
 #include "link/portmap.h"
 #include "sim/ptypeer.h"
 #include "sim/simboard.h"
-
-namespace {
-
-double threadCpuMs() {
-  rusage u{};
-  getrusage(RUSAGE_THREAD, &u);
-  return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -10,10 +10,10 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 #include "base/clock.h"
+#include "bench/benchutil.h"
 #include "base/modalui.h"
 #include "link/cSelvik.h"
 #include "sim/ptypeer.h"
@@ -38,11 +38,6 @@ Figures measure(int n, const std::function<bool()>& exchange, SystemClock& clock
   return {ms[ms.size() / 2], ms.back()};
 }
 
-double threadCpuMs() {
-  rusage u{};
-  getrusage(RUSAGE_THREAD, &u);
-  return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
-}
 
 }  // namespace
 

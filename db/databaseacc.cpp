@@ -586,11 +586,9 @@ void TTable::CancelRange() {
 bool TTable::Edit() {
   if (!ensureOpen()) return false;
   if (state_ == State::Edit || state_ == State::Insert) return true;
-  if (!hasRow_ || eof_) {
-    if (!hasRow_) {
-      fail(tr("La tabella %1 non ha un record corrente da modificare").arg(def_.name));
-      return false;
-    }
+  if (!hasRow_) {
+    fail(tr("La tabella %1 non ha un record corrente da modificare").arg(def_.name));
+    return false;
   }
   original_ = row_;
   conversionFailed_ = false;

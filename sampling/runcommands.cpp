@@ -64,30 +64,25 @@ void RunCommands::Start1Click() {
   if (c_.ui.message(tr("I totali verranno azzerati, vuoi continuare ?"), ModalUi::Icon::Question,
                     ModalUi::Buttons::YesNo) != ModalUi::Answer::Yes)
     return;
-  if (!boardOnOrTell()) return;
-  c_.view.setBusy(true);
-  c_.state.serviceMode = RunState::kBusy;
-  c_.clock.waitUnits(kZeroPause);
-  if (cSelvik* link = c_.link()) link->SendCommand("V", "1");
-  c_.clock.waitUnits(kZeroPause);
-  c_.state.serviceMode = 0;
-  c_.view.setBusy(false);
-  TotaliClick();
-  c_.state.productionStart = RunState::minutesSinceOrigin(c_.clock.now());
-  c_.state.productionBaseline = 1;
+  zeroBoardTotals("V", kZeroPause, kZeroPause);
 }
 
 void RunCommands::StartClickMemo() {
   c_.ui.beep();
+  zeroBoardTotals("v", kMemoZeroBefore, kMemoZeroAfter);
+}
+
+void RunCommands::zeroBoardTotals(const QByteArray& letter, int pauseBefore, int pauseAfter) {
   if (!boardOnOrTell()) return;
   c_.view.setBusy(true);
   c_.state.serviceMode = RunState::kBusy;
-  c_.clock.waitUnits(kMemoZeroBefore);
-  if (cSelvik* link = c_.link()) link->SendCommand("v", "1");
-  c_.clock.waitUnits(kMemoZeroAfter);
+  c_.clock.waitUnits(pauseBefore);
+  if (cSelvik* link = c_.link()) link->SendCommand(letter, "1");
+  c_.clock.waitUnits(pauseAfter);
   c_.state.serviceMode = 0;
   c_.view.setBusy(false);
   TotaliClick();
+  // The hourly production measures from the zeroed board.
   c_.state.productionStart = RunState::minutesSinceOrigin(c_.clock.now());
   c_.state.productionBaseline = 1;
 }

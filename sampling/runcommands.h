@@ -29,6 +29,8 @@ class RunCommands {
   static QString productionText(qint64 quintals);
 
  private:
+  // "V1" (running) or "v1" (memorised) between two pauses, then the totals again.
+  void zeroBoardTotals(const QByteArray& letter, int pauseBefore, int pauseAfter);
   void readTotals(bool memorised);
   void hourlyProduction();
 

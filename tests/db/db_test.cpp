@@ -240,5 +240,22 @@ TEST_P(DbTest, MissingTablesAndUnreachableDatabasesAreReportedNotCreated) {
   EXPECT_EQ(env.ui.shown().front().icon, ModalUi::Icon::Error);
 }
 
+TEST(Schema, TheScriptDefinesTheFiveTablesWithTheirColumns) {
+  struct Case { const char* table; int columns; const char* key; };
+  for (const Case& c : {Case{"programmi", 175, "codiceprog"}, Case{"produttori", 3, "codice"}, Case{"bolle", 69, "num"},
+                        Case{"temporary", 2, "programma"}, Case{"totali_temp", 61, "tot1q1"}}) {
+    const TableDef* t = schema::table(QString::fromLatin1(c.table));
+    ASSERT_NE(t, nullptr) << c.table;
+    EXPECT_EQ(t->columns.size(), c.columns) << c.table;
+    EXPECT_EQ(t->orderKey, QString::fromLatin1(c.key));
+    EXPECT_GE(t->statements.size(), 2) << "the table and its PRIMARY index";
+  }
+  const TableDef* lots = schema::table(QStringLiteral("bolle"));
+  EXPECT_EQ(lots->columns[lots->indexOf(QStringLiteral("NOTE"))].length, 90);
+  EXPECT_TRUE(lots->columns[lots->indexOf(QStringLiteral("bolla"))].notNull);
+  EXPECT_EQ(schema::table(QStringLiteral("programmi"))->columns[schema::table(QStringLiteral("programmi"))->indexOf(QStringLiteral("codiceprog"))].type,
+            ColumnDef::Type::FixedText);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, DbTest, ::testing::Values("sqlite", "postgresql"),
                          [](const auto& info) { return std::string(info.param); });
