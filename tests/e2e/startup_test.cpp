@@ -91,52 +91,89 @@ TEST(Station, TheSetupCommandCreatesTheArchiveOnceAndLeavesItAlone) {
   EXPECT_TRUE(bad.readAllStandardError().contains("tavikdata"));
 }
 
-TEST(Station, AgainstTheSimulatedMachineItIdentifiesInitialisesAndStoresTheTotals) {
+namespace {
+
+// The station binary and the simulated machine as two processes: a fresh working folder
+// with its archive, a settings store, and the trace of every line the board receives.
+struct MachineRun : ::testing::Test {
   QTemporaryDir root;
-  const QString work = root.filePath(QStringLiteral("work"));
-  QDir().mkpath(work);
-  const QString settings = root.filePath(QStringLiteral("config/Corvane elettronica snc/settings.json"));
-  const QString trace = root.filePath(QStringLiteral("trace.txt"));
+  QString work = root.filePath(QStringLiteral("work"));
+  QString settings = root.filePath(QStringLiteral("config/Corvane elettronica snc/settings.json"));
+  QString trace = root.filePath(QStringLiteral("trace.txt"));
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-
-  QProcess setup;
-  setup.setProcessEnvironment(env);
-  setup.setWorkingDirectory(work);
-  setup.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
-  ASSERT_TRUE(setup.waitForFinished(60000));
-  ASSERT_EQ(setup.exitCode(), 0);
-
   QProcess sim;
-  sim.setProcessEnvironment(env);
-  sim.start(QStringLiteral(SIM_BINARY), {QStringLiteral("--port"), QStringLiteral("1"), QStringLiteral("--settings"),
-                                         settings, QStringLiteral("--trace"), trace, QStringLiteral("--model"),
-                                         QStringLiteral("2"), QStringLiteral("--phase-ms"), QStringLiteral("200")});
-  ASSERT_TRUE(sim.waitForStarted(10000));
-  ASSERT_TRUE(waitFor([&] {
-    QFile f(settings);
-    return f.open(QIODevice::ReadOnly) && f.readAll().contains("COM1");
-  }, 20000));
-
   QProcess station;
-  station.setProcessEnvironment(env);
-  station.setWorkingDirectory(work);
-  station.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--unattended")});
-  ASSERT_TRUE(station.waitForStarted(10000));
-  const auto traced = [&] {
+
+  void SetUp() override {
+    QDir().mkpath(work);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess setup;
+    setup.setProcessEnvironment(env);
+    setup.setWorkingDirectory(work);
+    setup.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
+    ASSERT_TRUE(setup.waitForFinished(60000));
+    ASSERT_EQ(setup.exitCode(), 0);
+  }
+  void TearDown() override {
+    for (QProcess* p : {&station, &sim}) {
+      if (p->state() == QProcess::NotRunning) continue;
+      ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
+      if (!p->waitForFinished(20000)) p->kill();
+    }
+  }
+
+  void startMachine(const QStringList& extra = {}) {
+    sim.setProcessEnvironment(env);
+    sim.start(QStringLiteral(SIM_BINARY), QStringList{QStringLiteral("--port"), QStringLiteral("1"),
+                                                      QStringLiteral("--settings"), settings, QStringLiteral("--trace"),
+                                                      trace, QStringLiteral("--phase-ms"), QStringLiteral("200")} +
+                                              extra);
+    ASSERT_TRUE(sim.waitForStarted(10000));
+    ASSERT_TRUE(waitFor([&] {
+      QFile f(settings);
+      return f.open(QIODevice::ReadOnly) && f.readAll().contains("COM1");
+    }, 20000));
+    station.setProcessEnvironment(env);
+    station.setWorkingDirectory(work);
+    station.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--unattended")});
+    ASSERT_TRUE(station.waitForStarted(10000));
+  }
+  QByteArray traced() const {
     QFile f(trace);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  };
-  // The board reaches work (state 4) after its phases; by then it has been identified,
-  // initialised and asked for its totals.
-  ASSERT_TRUE(waitFor([&] { return readLog(work).contains("init Dravo board\r\n") && traced().contains("V23"); }, 60000))
-      << readLog(work).toStdString() << traced().toStdString();
-  ::kill(static_cast<pid_t>(station.processId()), SIGTERM);
-  ASSERT_TRUE(station.waitForFinished(30000));
-  EXPECT_EQ(station.exitCode(), 0);
-  ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
-  sim.waitForFinished(10000);
+  }
+  QByteArray log() const { return readLog(work); }
+  void stopStation() {
+    ::kill(static_cast<pid_t>(station.processId()), SIGTERM);
+    ASSERT_TRUE(station.waitForFinished(30000));
+    EXPECT_EQ(station.exitCode(), 0);
+  }
+  // A statement on the archive, as a second program would run it.
+  QVariant sql(const QString& statement) {
+    QVariant result;
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+      db.setDatabaseName(work + QStringLiteral("/tavikdata.sqlite"));
+      EXPECT_TRUE(db.open());
+      QSqlQuery q(db);
+      EXPECT_TRUE(q.exec(statement)) << statement.toStdString();
+      if (q.next()) result = q.value(0);
+      db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    return result;
+  }
+};
+
+}  // namespace
+
+TEST_F(MachineRun, TheStationIdentifiesAndInitialisesTheBoardAndStoresTheTotals) {
+  startMachine({QStringLiteral("--model"), QStringLiteral("2")});
+  // By the time the board works it has been identified, initialised and asked for totals.
+  ASSERT_TRUE(waitFor([&] { return log().contains("init Dravo board\r\n") && traced().contains("V23"); }, 60000))
+      << log().toStdString() << traced().toStdString();
+  stopStation();
 
   const QList<QByteArray> lines = traced().split('\n');
   ASSERT_GE(lines.size(), 8);
@@ -145,22 +182,35 @@ TEST(Station, AgainstTheSimulatedMachineItIdentifiesInitialisesAndStoresTheTotal
   EXPECT_EQ(lines[2], QByteArray(">1"));
   EXPECT_TRUE(lines.contains("-40")) << "a Dravo gets the magnet option";
   EXPECT_TRUE(lines.contains("C2081000020802080208020801000100010001000050" + QByteArray(60, '0') + "L50"));
-  const QByteArray log = readLog(work);
-  EXPECT_TRUE(log.contains("update program  vis 0\r\n"));
-  EXPECT_TRUE(log.endsWith("Stop Pilto\r\n"));
-  EXPECT_TRUE(log.contains("unattended: Bolla temporanea non presente!")) << "an empty lot in progress is reported";
+  EXPECT_TRUE(log().contains("update program  vis 0\r\n"));
+  EXPECT_TRUE(log().endsWith("Stop Pilto\r\n"));
+  EXPECT_TRUE(log().contains("unattended: Bolla temporanea non presente!")) << "an empty lot in progress is reported";
+  EXPECT_EQ(sql(QStringLiteral("SELECT COUNT(*) FROM totali_temp")).toInt(), 1);
+}
 
-  // The totals read landed in the archive.
-  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-  db.setDatabaseName(work + QStringLiteral("/tavikdata.sqlite"));
-  ASSERT_TRUE(db.open());
-  {
-    QSqlQuery q(db);
-    ASSERT_TRUE(q.exec(QStringLiteral("SELECT COUNT(*) FROM totali_temp")));
-    ASSERT_TRUE(q.next());
-    EXPECT_EQ(q.value(0).toInt(), 1);
+TEST_F(MachineRun, TheProgramOfTheInterruptedLotIsSentToTheWorkingBoard) {
+  // Two programs, and the lot in progress of the last run on program 2.
+  for (int n = 1; n <= 2; ++n) {
+    QString columns = QStringLiteral("codiceprog, descrizione"), values = QStringLiteral("'0%1 ', 'Programma %1'").arg(n);
+    for (int b = 1; b <= 16; ++b) {
+      columns += QStringLiteral(", pesocal%1q1").arg(b);
+      values += QStringLiteral(", %1").arg(60 + 10 * n + 20 * b);
+    }
+    for (int c = 1; c <= 3; ++c) {
+      columns += QStringLiteral(", nomecal%1q1").arg(c);
+      values += QStringLiteral(", 'K%1'").arg(c);
+    }
+    sql(QStringLiteral("INSERT INTO programmi (%1) VALUES (%2)").arg(columns, values));
   }
-  db.close();
-  db = QSqlDatabase();
-  QSqlDatabase::removeDatabase(QStringLiteral("check"));
+  sql(QStringLiteral("INSERT INTO \"temporary\" (programma, produttore) VALUES (2, 1001)"));
+
+  startMachine();
+  ASSERT_TRUE(waitFor([&] { return traced().count("\nG") >= 48; }, 90000)) << log().toStdString() << traced().toStdString();
+  ASSERT_TRUE(waitFor([&] { return log().contains("update program  vis 2\r\n"); }, 30000)) << log().toStdString();
+  stopStation();
+  EXPECT_TRUE(log().contains("reload prog (2)\r\n"));
+  EXPECT_FALSE(log().contains("Bolla temporanea non presente!"));
+  const QByteArray t = traced();
+  EXPECT_TRUE(t.contains("\nF020100120140")) << "weight line 1 of program 2, boundaries from 100 g";
+  EXPECT_EQ(t.count("\nF02"), 4);
 }

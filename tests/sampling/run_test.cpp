@@ -180,6 +180,10 @@ TEST_F(RunFixture, AProgramChangeShowsTheProgramAndReadsTheTotals) {
   EXPECT_EQ(label(QStringLiteral("TotaleG")), QStringLiteral("    4500"));
   EXPECT_EQ(label(QStringLiteral("TotP3Q1")).left(3), QStringLiteral("100"));
 
+  main->resize(1280, 800);
+  QApplication::processEvents();
+  EXPECT_TRUE(main->grab().save(QStringLiteral(SCREENSHOT_DIR) + QStringLiteral("/main-window-running.png")));
+
   // totali_temp holds the totals read, with their percentages.
   TTable& t = data->Table5;
   ASSERT_TRUE(t.Open());
