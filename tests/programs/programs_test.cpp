@@ -253,13 +253,12 @@ TEST_F(ProgramsFixture, TheEditorKeepsWeightsInShape) {
   EXPECT_EQ(editor.pesoCalMin(4, 1)->text(), QStringLiteral("150"));
   editor.pesoCalMin(4, 1)->setText(QStringLiteral("160"));
   EXPECT_EQ(editor.pesoCalMax(3, 1)->text(), QStringLiteral("160")) << "the copy works both ways";
-  const QString before = editor.pesoCalMax(15, 1)->text();
   editor.pesoCalMin(1, 1)->setText(QStringLiteral("10"));
   editor.pesoCalMax(15, 1)->setText(QStringLiteral("700"));
   EXPECT_EQ(editor.pesoCalMax(1, 1)->text(), QString()) << "no neighbour for the first minimum";
+  EXPECT_EQ(editor.pesoCalMin(15, 1)->text(), QString()) << "nor for the last maximum";
   editor.nomeCal(1, 1)->setText(QStringLiteral("ABCDEFG"));
   EXPECT_EQ(editor.nomeCal(1, 1)->text(), QStringLiteral("ABCDEF"));
-  (void)before;
 }
 
 TEST_F(ProgramsFixture, ListCommandsEditCreateAndDelete) {
