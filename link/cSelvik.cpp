@@ -64,6 +64,9 @@ bool cSelvik::waitWholeLine(const QByteArray& line, qint64 deadlineUs) {
 bool cSelvik::SendLine(const QByteArray& line, Echo echo) {
   const qsizetype n = line.size();
   for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+    // A late reply or noise left on the line would be taken for this command's echo or
+    // reply; it goes before the command does.
+    port_->Purge();
     qsizetype failedAt = -1;
     for (qsizetype i = 0; i < n; ++i) {
       const char c = line.at(i);

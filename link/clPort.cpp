@@ -116,6 +116,10 @@ bool cPort::Write(const QByteArray& data) {
   return written == n;
 }
 
+void cPort::Purge() {
+  if (fd_ >= 0) ::tcflush(fd_, TCIFLUSH);
+}
+
 bool cPort::Read(QByteArray& out, int maxBytes) {
   out.clear();
   if (fd_ < 0) return false;

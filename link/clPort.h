@@ -36,6 +36,9 @@ class cPort {
   // was read; `out` is emptied first.
   bool Read(QByteArray& out, int maxBytes);
 
+  // Drops whatever has arrived and was not read yet (a late reply, line noise).
+  void Purge();
+
   bool isOpen() const { return fd_ >= 0; }
   // The open device's descriptor, for waiting on it through the clock; -1 when closed.
   int handle() const { return fd_; }

@@ -35,7 +35,9 @@ QByteArray SimBoard::onBytes(const QByteArray& in, qint64 nowMs) {
 
 QByteArray SimBoard::onTick(qint64 nowMs) {
   advance(nowMs);
-  return {};
+  QByteArray out;
+  out.swap(noise_);
+  return out;
 }
 
 bool SimBoard::isLastBeforeCr(const QByteArray& line) const {

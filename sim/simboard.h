@@ -85,6 +85,8 @@ class SimBoard : public SerialDevice {
   // Every command line received, without its CR, in order.
   const QList<QByteArray>& receivedLines() const { return received_; }
   void clearReceived() { received_.clear(); }
+  // Bytes the board sends on its own at the next moment (line noise, a late reply).
+  void injectNoise(const QByteArray& bytes) { noise_ += bytes; }
   // Scripting of the totals: running (memorised = false) or memorised, grams of class
   // cls (1 to 15) on board line (0 to 3).
   void setTotal(int line, int cls, qint64 value, bool memorised = false);
@@ -132,6 +134,7 @@ class SimBoard : public SerialDevice {
   int resets_ = 0;
   QList<QByteArray> programLines_;
   QList<QByteArray> received_;
+  QByteArray noise_;
   std::array<std::array<int, 16>, 4> boundaries_{};
   std::array<std::array<QString, 12>, 4> exits_;
   std::array<std::array<qint64, 15>, 4> totals_{};

@@ -136,6 +136,17 @@ TEST_F(LinkFixture, MissingShortAndGarbledRepliesAreHandled) {
   EXPECT_EQ(link->GetStatus().state, QStringLiteral("0"));
 }
 
+TEST_F(LinkFixture, NoiseAndLateRepliesLeftOnTheLineAreNotTakenForTheNextReply) {
+  // A late totals reply and stray characters wait in the line before a status request.
+  board_([](SimBoard& b) { b.injectNoise("00001234A0\r\x01\x00" + QByteArray(120, '7') + "\r"); });
+  ::usleep(50000);
+  ASSERT_TRUE(link->RequestStatus(cSelvik::kShortTimeout));
+  const rcStateMachine s = link->GetStatus();
+  EXPECT_EQ(s.state, QStringLiteral("0"));
+  EXPECT_EQ(s.program, QStringLiteral("00"));
+  EXPECT_EQ(s.wrongCups, QStringLiteral("0000"));
+}
+
 TEST_F(LinkFixture, IdentityModelAndDirection) {
   struct Case { int model; QString suffix; };
   for (const Case& c : {Case{0, QStringLiteral(" : Pilto")}, Case{1, QStringLiteral(" : Piltomod")},
