@@ -185,6 +185,18 @@ bool TDatabase::Connect(bool allowCreate) {
   return true;
 }
 
+bool TDatabase::dropIfLost() {
+  if (!QSqlDatabase::contains(connectionName_)) return false;
+  QSqlDatabase d = db();
+  if (!d.isOpen()) return true;  // the driver has closed it already
+  {
+    QSqlQuery probe(d);
+    if (probe.exec(QStringLiteral("SELECT 1"))) return false;
+  }
+  d.close();
+  return true;
+}
+
 bool TDatabase::tableExists(const QString& table) {
   if (!connected()) return false;
   const QStringList tables = db().tables(QSql::Tables);
@@ -389,28 +401,37 @@ QString TTable::selectList() const {
 }
 
 bool TTable::exec(QSqlQuery& q, const QString& sql, const QVariantList& binds) {
-  if (!q.prepare(sql)) {
-    fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, q.lastError().text()));
-    return false;
+  bool ok = q.prepare(sql);
+  if (ok) {
+    for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
+    ok = q.exec();
   }
-  for (int i = 0; i < binds.size(); ++i) q.bindValue(i, binds[i]);
-  if (!q.exec()) {
-    fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, q.lastError().text()));
-    return false;
-  }
-  return true;
+  if (ok) return true;
+  const QString error = q.lastError().text();
+  // A connection the server dropped is closed, so the next command connects again.
+  database_.dropIfLost();
+  fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, error));
+  return false;
 }
 
 bool TTable::Exists() {
   if (!database_.Connect()) return false;
-  return database_.tableExists(def_.name);
+  if (database_.tableExists(def_.name)) return true;
+  if (database_.dropIfLost()) {
+    fail(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe()));
+  }
+  return false;
 }
 
 bool TTable::Open() {
   if (state_ != State::Inactive) return true;
   if (!database_.Connect()) return false;
   if (!database_.tableExists(def_.name)) {
-    fail(tr("La tabella %1 non esiste nel database").arg(def_.name));
+    // No table in the list may also mean a connection the server dropped.
+    if (database_.dropIfLost())
+      fail(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe()));
+    else
+      fail(tr("La tabella %1 non esiste nel database").arg(def_.name));
     return false;
   }
   state_ = State::Browse;

@@ -60,6 +60,9 @@ class TDatabase {
   QSqlDatabase db() const;
 
   bool tableExists(const QString& table);
+  // After a failed statement: closes a connection that no longer answers (a restarted
+  // server), so that the next table open connects again. True when it was lost.
+  bool dropIfLost();
   // The setup command: creates the missing tables and indexes. Returns an error text on
   // failure.
   std::optional<QString> createTables();

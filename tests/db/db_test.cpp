@@ -257,5 +257,25 @@ TEST(Schema, TheScriptDefinesTheFiveTablesWithTheirColumns) {
             ColumnDef::Type::FixedText);
 }
 
+TEST_P(DbTest, AStationWhoseConnectionWasDroppedConnectsAgainAtTheNextCommand) {
+  if (!postgres()) GTEST_SKIP() << "a server connection";
+  TTable& t = dm->Table3;
+  ASSERT_TRUE(t.Open());
+  ASSERT_TRUE(storeLot(t, 1, QStringLiteral("A")));
+  t.Close();
+  // The server ends every session of the station's database, as a restart would.
+  ASSERT_TRUE(admin(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                   "WHERE datname = '%1' AND pid <> pg_backend_pid()").arg(pgName)));
+  EXPECT_FALSE(t.Open() && t.FindKey(1)) << "the command that meets the dropped connection fails";
+  ASSERT_FALSE(env.ui.shown().isEmpty());
+  EXPECT_TRUE(env.ui.shownTexts().front().contains(QStringLiteral("interrotta"))) << "said as what it is";
+  t.Close();
+  env.ui.clearRecord();
+  ASSERT_TRUE(t.Open());
+  EXPECT_TRUE(t.FindKey(1)) << "the next command works again";
+  EXPECT_EQ(t.FieldByName(QStringLiteral("bolla")).AsString(), QStringLiteral("A"));
+  EXPECT_TRUE(env.ui.shown().isEmpty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, DbTest, ::testing::Values("sqlite", "postgresql"),
                          [](const auto& info) { return std::string(info.param); });
