@@ -69,5 +69,5 @@ class ManualClock final : public Clock {
  private:
   QDateTime start_;
   qint64 elapsedUs_ = 0;
-  qint64 graceUs_ = 150'000;
+  qint64 graceUs_ = 300'000;
 };
