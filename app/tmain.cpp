@@ -523,13 +523,6 @@ void TMain::setText(const QString& name, const QString& text) {
   else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(text);
 }
 
-QString TMain::text(const QString& name) const {
-  QWidget* w = control(name);
-  if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-  return {};
-}
-
 void TMain::setVisible(const QString& name, bool visible) {
   if (QWidget* w = control(name)) w->setVisible(visible);
 }

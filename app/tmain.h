@@ -63,7 +63,6 @@ class TMain : public QMainWindow, public ProgramDisplay, public RunView {
 
   // What the sampling run shows.
   void setText(const QString& control, const QString& text) override;
-  QString text(const QString& control) const override;
   void setVisible(const QString& control, bool visible) override;
   using QMainWindow::setVisible;
   void setEnabled(const QString& control, bool enabled) override;

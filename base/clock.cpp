@@ -34,11 +34,6 @@ bool pollReadable(int fd, qint64 us) {
 
 }  // namespace
 
-qint64 Clock::unitsSince(qint64 startUs) const {
-  const qint64 elapsed = monotonicUs() - startUs;
-  return elapsed <= 0 ? 0 : elapsed / kUnitUs;
-}
-
 SystemClock::SystemClock() { timer_.start(); }
 
 qint64 SystemClock::monotonicUs() const { return timer_.nsecsElapsed() / 1000; }

@@ -32,8 +32,6 @@ class Clock {
   static constexpr qint64 unitsToUs(qint64 units) { return units > 0 ? units * kUnitUs : 0; }
   // The units as milliseconds, rounded up.
   static constexpr qint64 unitsToMs(qint64 units) { return (unitsToUs(units) + 999) / 1000; }
-  // Whole board units elapsed since a monotonic instant.
-  qint64 unitsSince(qint64 startUs) const;
 };
 
 class SystemClock final : public Clock {

@@ -822,17 +822,6 @@ TField& TTable::FieldByName(const QString& name) {
   return *nullField_;
 }
 
-QList<TField*> TTable::Fields() {
-  QList<TField*> list;
-  for (auto& f : fields_) list << f.get();
-  return list;
-}
-
-void TTable::setCalculated(const QString& name, const QVariant& value) {
-  for (int i = 0; i < calcColumns_.size(); ++i)
-    if (calcColumns_[i].name.compare(name, Qt::CaseInsensitive) == 0) calc_[i] = value;
-}
-
 void TTable::computeCalculated() {
   if (!calcDirty_ || !onCalcFields_) return;
   calcDirty_ = false;

@@ -165,12 +165,10 @@ class TTable {
 
   TField& FieldByName(const QString& name);
   TField* FindField(const QString& name);
-  QList<TField*> Fields();
 
   // For the calculation handler: the calculated columns of the current row, in the order
-  // of the table's calculated columns, and one of them by name.
+  // of the table's calculated columns.
   QVector<QVariant>& calculated() { return calc_; }
-  void setCalculated(const QString& name, const QVariant& value);
   // The stored value of a column of the current row (null when empty).
   QVariant storedValue(int index) const { return row_.value(index); }
 

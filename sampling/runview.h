@@ -10,7 +10,6 @@ class RunView {
  public:
   virtual ~RunView() = default;
   virtual void setText(const QString& control, const QString& text) = 0;
-  virtual QString text(const QString& control) const = 0;
   virtual void setVisible(const QString& control, bool visible) = 0;
   // Menus and menu entries.
   virtual void setEnabled(const QString& control, bool enabled) = 0;
