@@ -33,8 +33,12 @@ QString MainCycle::cadenceText(const QString& cadence) {
 
 void MainCycle::Timer1Timer() {
   RunState& s = c_.state;
-  c_.view.setEnabled(QStringLiteral("Lavorazione"), s.boardOn);
-  c_.view.setEnabled(QStringLiteral("Assistenza1"), s.boardOn);
+  // The menus follow the board; they are touched only when it comes on or goes off.
+  if (!menusEnabled_ || *menusEnabled_ != s.boardOn) {
+    c_.view.setEnabled(QStringLiteral("Lavorazione"), s.boardOn);
+    c_.view.setEnabled(QStringLiteral("Assistenza1"), s.boardOn);
+    menusEnabled_ = s.boardOn;
+  }
   if (!s.boardOn) s.boardIdentified = false;
 
   if (cSelvik* link = c_.link()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QString>
 
@@ -43,4 +44,5 @@ class MainCycle {
 
   RunContext c_;
   RunCommands& commands_;
+  std::optional<bool> menusEnabled_;
 };
