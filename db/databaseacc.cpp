@@ -172,6 +172,7 @@ bool TDatabase::Connect(bool allowCreate) {
     d.setPassword(login.value(QStringLiteral("PASSWORD")));
     d.setConnectOptions(QStringLiteral("connect_timeout=5"));
   }
+  knownTables_.clear();
   if (!d.open()) {
     report(tr("Impossibile aprire il database %1: %2").arg(target_.describe(), d.lastError().text()));
     return false;
@@ -188,6 +189,7 @@ bool TDatabase::Connect(bool allowCreate) {
 bool TDatabase::dropIfLost() {
   if (!QSqlDatabase::contains(connectionName_)) return false;
   QSqlDatabase d = db();
+  knownTables_.clear();
   if (!d.isOpen()) return true;  // the driver has closed it already
   {
     QSqlQuery probe(d);
@@ -199,9 +201,16 @@ bool TDatabase::dropIfLost() {
 
 bool TDatabase::tableExists(const QString& table) {
   if (!connected()) return false;
+  // The station never drops a table, so one seen on this connection is not asked for
+  // again: every command opens its tables, and the catalogue need not be read each time.
+  const QString name = table.toLower();
+  if (knownTables_.contains(name)) return true;
   const QStringList tables = db().tables(QSql::Tables);
   for (const QString& t : tables)
-    if (t.compare(table, Qt::CaseInsensitive) == 0) return true;
+    if (t.compare(table, Qt::CaseInsensitive) == 0) {
+      knownTables_.insert(name);
+      return true;
+    }
   return false;
 }
 
@@ -302,10 +311,7 @@ bool TField::SetAsString(const QString& value) {
     table_->fail(error);
     return false;
   }
-  if (table_->state_ != TTable::State::Edit && table_->state_ != TTable::State::Insert) {
-    table_->fail(tr("La tabella %1 non è in modifica").arg(table_->def_.name));
-    return false;
-  }
+  if (!table_->editing()) return false;
   table_->row_[index_] = stored;
   table_->calcDirty_ = true;
   return true;
@@ -314,10 +320,7 @@ bool TField::SetAsString(const QString& value) {
 bool TField::SetAsInteger(qint64 value) {
   if (index_ < 0) return false;
   if (DataType == ColumnDef::Type::Integer || DataType == ColumnDef::Type::Float) {
-    if (table_->state_ != TTable::State::Edit && table_->state_ != TTable::State::Insert) {
-      table_->fail(tr("La tabella %1 non è in modifica").arg(table_->def_.name));
-      return false;
-    }
+    if (!table_->editing()) return false;
     if (Calculated) return false;
     if (DataType == ColumnDef::Type::Integer &&
         (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min())) {
@@ -341,10 +344,7 @@ bool TField::SetAsDateTime(const QDateTime& value) {
   if (index_ < 0) return false;
   if (DataType != ColumnDef::Type::DateTime) return SetAsString(value.toString(kDateTimeFormat));
   if (Calculated) return false;
-  if (table_->state_ != TTable::State::Edit && table_->state_ != TTable::State::Insert) {
-    table_->fail(tr("La tabella %1 non è in modifica").arg(table_->def_.name));
-    return false;
-  }
+  if (!table_->editing()) return false;
   table_->row_[index_] = value.isValid() ? QVariant(value) : QVariant();
   return true;
 }
@@ -385,6 +385,12 @@ TTable::TTable(TDatabase& database, const TableDef& def, QList<CalcColumn> calcC
 
 TTable::~TTable() = default;
 
+bool TTable::editing() {
+  if (state_ == State::Edit || state_ == State::Insert) return true;
+  fail(tr("La tabella %1 non è in modifica").arg(def_.name));
+  return false;
+}
+
 void TTable::fail(const QString& error) {
   lastError_ = error;
   database_.report(error);
@@ -409,8 +415,10 @@ bool TTable::exec(QSqlQuery& q, const QString& sql, const QVariantList& binds) {
   if (ok) return true;
   const QString error = q.lastError().text();
   // A connection the server dropped is closed, so the next command connects again.
-  database_.dropIfLost();
-  fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, error));
+  if (database_.dropIfLost())
+    fail(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe()));
+  else
+    fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, error));
   return false;
 }
 

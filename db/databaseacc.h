@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -76,6 +77,7 @@ class TDatabase {
   ModalUi& ui_;
   QString connectionName_;
   QString lastError_;
+  QSet<QString> knownTables_;  // lower-case names of tables seen on this connection
 };
 
 // One column of the current row of a table: stored or calculated.
@@ -177,6 +179,8 @@ class TTable {
  private:
   friend class TField;
   bool ensureOpen();
+  // True while a row is being edited or inserted; otherwise the error is shown.
+  bool editing();
   QString selectList() const;
   QString quoted(const QString& identifier) const;
   QString keyColumn() const { return quoted(def_.orderKey); }

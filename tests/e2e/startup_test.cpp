@@ -32,6 +32,22 @@ bool waitFor(const std::function<bool()>& done, int ms) {
   return true;
 }
 
+struct Finished {
+  int exitCode = -1;
+  QByteArray out;
+  QByteArray err;
+};
+
+// Runs the setup command of the station in a working folder and waits for it.
+Finished createDatabase(const QProcessEnvironment& env, const QString& work) {
+  QProcess setup;
+  setup.setProcessEnvironment(env);
+  setup.setWorkingDirectory(work);
+  setup.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
+  if (!setup.waitForFinished(60000)) return {};
+  return {setup.exitCode(), setup.readAllStandardOutput(), setup.readAllStandardError()};
+}
+
 }  // namespace
 
 TEST(Station, StartsUnattendedAndClosesThroughItsCloseSequenceOnSigterm) {
@@ -66,13 +82,9 @@ TEST(Station, TheSetupCommandCreatesTheArchiveOnceAndLeavesItAlone) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
   for (int run = 0; run < 2; ++run) {
-    QProcess setup;
-    setup.setProcessEnvironment(env);
-    setup.setWorkingDirectory(work);
-    setup.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
-    ASSERT_TRUE(setup.waitForFinished(60000));
-    EXPECT_EQ(setup.exitCode(), 0) << setup.readAllStandardError().toStdString();
-    EXPECT_TRUE(setup.readAllStandardOutput().contains("tavikdata.sqlite"));
+    const Finished setup = createDatabase(env, work);
+    EXPECT_EQ(setup.exitCode, 0) << setup.err.toStdString();
+    EXPECT_TRUE(setup.out.contains("tavikdata.sqlite"));
   }
   EXPECT_TRUE(QFileInfo::exists(work + QStringLiteral("/tavikdata.sqlite")));
 
@@ -82,13 +94,9 @@ TEST(Station, TheSetupCommandCreatesTheArchiveOnceAndLeavesItAlone) {
   ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
   settings.write(R"({"databases": {"tavikdata": "oracle://nowhere"}})");
   settings.close();
-  QProcess bad;
-  bad.setProcessEnvironment(env);
-  bad.setWorkingDirectory(work);
-  bad.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
-  ASSERT_TRUE(bad.waitForFinished(60000));
-  EXPECT_NE(bad.exitCode(), 0);
-  EXPECT_TRUE(bad.readAllStandardError().contains("tavikdata"));
+  const Finished bad = createDatabase(env, work);
+  EXPECT_NE(bad.exitCode, 0);
+  EXPECT_TRUE(bad.err.contains("tavikdata"));
 }
 
 namespace {
@@ -108,12 +116,8 @@ struct MachineRun : ::testing::Test {
     QDir().mkpath(work);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess setup;
-    setup.setProcessEnvironment(env);
-    setup.setWorkingDirectory(work);
-    setup.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
-    ASSERT_TRUE(setup.waitForFinished(60000));
-    ASSERT_EQ(setup.exitCode(), 0);
+    const Finished setup = createDatabase(env, work);
+    ASSERT_EQ(setup.exitCode, 0) << setup.err.toStdString();
   }
   void TearDown() override {
     for (QProcess* p : {&station, &sim}) {
