@@ -18,13 +18,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "base/clock.h"
-#include "base/eventlog.h"
-#include "base/jpeg.h"
 #include "base/modalui.h"
-#include "config/settingsstore.h"
-#include "export/backup.h"
-#include "link/portmap.h"
+#include "programs/tlistaprogrammi.h"
+#include "programs/tnewprogram.h"
+#include "sampling/maincycle.h"
+#include "sampling/runningtotals.h"
 
 namespace {
 
@@ -48,26 +46,13 @@ QFont totalsFont(const QWidget* w, int delta, bool bold) {
 
 }  // namespace
 
-TMain::TMain(StationEnvironment& env, QWidget* parent)
-    : QMainWindow(parent),
-      env_(env),
-      configuration_(env.store, env.workDir, env.ui),
-      backup_(std::make_unique<ConfigBackup>(env.store, env.ui)),
-      portSelectorItems_({QStringLiteral("non abilitata"), QStringLiteral("COM1"), QStringLiteral("COM2"),
-                          QStringLiteral("COM3"), QStringLiteral("COM4")}) {
+TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), env_(env) {
   setObjectName(QStringLiteral("Main"));
-  // The archive's connection opens with the first table a command opens.
+  setWindowTitle(QString::fromLatin1(station::kMainCaption));
   // The other windows are created once, after the main window, and stay hidden until a
   // command shows them.
   newProgram_ = std::make_unique<TNewProgram>(env.ui, this);
   listaProgrammi_ = std::make_unique<TListaProgrammi>(this);
-  data_ = std::make_unique<TDataModule1>(TDatabase::resolve(env.store, env.workDir), env.ui);
-  programs_ = std::make_unique<Programs>(*data_, *newProgram_, *listaProgrammi_, configuration_.config(), env.ui);
-  programs_->setDisplay(this);
-  programCommands_ = std::make_unique<ProgramCommands>(*programs_, *newProgram_, *listaProgrammi_, env.ui);
-  runCommands_ = std::make_unique<RunCommands>(runContext());
-  mainCycle_ = std::make_unique<MainCycle>(runContext(), *runCommands_);
-  setWindowTitle(QString::fromLatin1(station::kMainCaption));
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -87,29 +72,24 @@ TMain::TMain(StationEnvironment& env, QWidget* parent)
   buildStatusBar();
   resize(1280, 800);
 
+  station_ = std::make_unique<Station>(env, *this, *newProgram_, *listaProgrammi_);
+
   // The main cycle runs from the start; while there is no controller link it does no
-  // board work. A tick that opens a modal window does not let a second tick start inside.
+  // board work.
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setInterval(MainCycle::kTickMs);
-  connect(timer1_, &QTimer::timeout, this, [this] {
-    if (inTick_) return;
-    inTick_ = true;
-    mainCycle_->Timer1Timer();
-    inTick_ = false;
-  });
+  connect(timer1_, &QTimer::timeout, this, [this] { station_->tick(); });
   timer1_->start();
 
   connect(numBolla_, &QLineEdit::returnPressed, this, [this] { totPartita_->setFocus(); });
   connect(totPartita_, &QLineEdit::returnPressed, this, [this] { numBolla_->setFocus(); });
 }
 
-RunContext TMain::runContext() {
-  return RunContext{state_,  totals_,   configuration_, *data_,  *programs_, *newProgram_,
-                    *listaProgrammi_, [this] { return link_.get(); }, env_.clock, env_.ui, env_.log, *this};
+TMain::~TMain() {
+  // The station's behaviour classes refer to the windows; they go first.
+  station_.reset();
 }
-
-TMain::~TMain() = default;
 
 void TMain::buildMenus() {
   QMenu* lavorazione = menuBar()->addMenu(tr("&Lavorazione"));
@@ -121,11 +101,11 @@ void TMain::buildMenus() {
     connect(a, &QAction::triggered, this, handler);
     return a;
   };
-  run("Programma1", tr("Programma  (F2)"), [this] { runCommands_->Programma1Click(); });
+  run("Programma1", tr("Programma  (F2)"), [this] { station_->Programma1Click(); });
   // Shown disabled, as the key F6 runs it.
-  run("ModificaPU1", tr("&Modifica P/U  (F6)"), [this] { runCommands_->ModificaPU1Click(); })->setEnabled(false);
-  run("Start1", tr("&Azzeramento   (F8)"), [this] { runCommands_->Start1Click(); });
-  run("Totali1", tr("&Totali"), [this] { runCommands_->Totali1Click(); });
+  run("ModificaPU1", tr("&Modifica P/U  (F6)"), [this] { station_->ModificaPU1Click(); })->setEnabled(false);
+  run("Start1", tr("&Azzeramento   (F8)"), [this] { station_->Start1Click(); });
+  run("Totali1", tr("&Totali"), [this] { station_->Totali1Click(); });
 
   QMenu* programmi = menuBar()->addMenu(tr("&Programmi"));
   programmi->setObjectName(QStringLiteral("Programmi"));
@@ -274,32 +254,32 @@ QWidget* TMain::buildSidePanel() {
 
   auto* machine = new QGroupBox(tr("Macchina"), panel);
   auto* mg = new QGridLayout(machine);
-  numtazza_ = new QLineEdit(machine);
-  numtazza_->setObjectName(QStringLiteral("numtazza"));
-  numtazza_->setReadOnly(true);
-  numtazza_->setMaximumWidth(90);
-  label55_ = namedLabel(QStringLiteral("Label55"), tr("tazze sbagliate"), machine);
-  tazzebad_ = new QLineEdit(machine);
-  tazzebad_->setObjectName(QStringLiteral("tazzebad"));
-  tazzebad_->setReadOnly(true);
-  tazzebad_->setMaximumWidth(90);
+  auto* numtazza = new QLineEdit(machine);
+  numtazza->setObjectName(QStringLiteral("numtazza"));
+  numtazza->setReadOnly(true);
+  numtazza->setMaximumWidth(90);
+  auto* label55 = namedLabel(QStringLiteral("Label55"), tr("tazze sbagliate"), machine);
+  auto* tazzebad = new QLineEdit(machine);
+  tazzebad->setObjectName(QStringLiteral("tazzebad"));
+  tazzebad->setReadOnly(true);
+  tazzebad->setMaximumWidth(90);
   mg->addWidget(new QLabel(tr("Tazza")), 0, 0);
-  mg->addWidget(numtazza_, 0, 1);
-  mg->addWidget(label55_, 1, 0);
-  mg->addWidget(tazzebad_, 1, 1);
+  mg->addWidget(numtazza, 0, 1);
+  mg->addWidget(label55, 1, 0);
+  mg->addWidget(tazzebad, 1, 1);
   auto* blocked = namedLabel(QStringLiteral("Label53"), tr("Blocco Alimentazione"), machine);
   blocked->setStyleSheet(QStringLiteral("color: white; background: #c00000; padding: 3px;"));
   blocked->setFont(totalsFont(this, 2, true));
   blocked->setAlignment(Qt::AlignCenter);
   blocked->hide();
   mg->addWidget(blocked, 2, 0, 1, 2);
-  production_ = namedLabel(QStringLiteral("Production"), QString(), machine);
-  production_->hide();
-  mg->addWidget(production_, 3, 0, 1, 2);
-  lavorPrec_ = namedLabel(QStringLiteral("LavorPrec"), QString(), machine);
-  mg->addWidget(lavorPrec_, 4, 0, 1, 2);
-  costo_ = namedLabel(QStringLiteral("Costo"), QString(), machine);
-  mg->addWidget(costo_, 5, 0, 1, 2);
+  auto* production = namedLabel(QStringLiteral("Production"), QString(), machine);
+  production->hide();
+  mg->addWidget(production, 3, 0, 1, 2);
+  auto* lavorPrec = namedLabel(QStringLiteral("LavorPrec"), QString(), machine);
+  mg->addWidget(lavorPrec, 4, 0, 1, 2);
+  auto* costo = namedLabel(QStringLiteral("Costo"), QString(), machine);
+  mg->addWidget(costo, 5, 0, 1, 2);
   v->addWidget(machine);
 
   auto* barcode = new QGroupBox(tr("lista Barcode "), panel);
@@ -362,96 +342,20 @@ void TMain::showEvent(QShowEvent* event) {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
-  FormClose();
+  // A tick or command inside a modal box still holds the link: the close sequence runs
+  // when it has finished (closeWhenIdle), and the window stays until then.
+  if (!station_->FormClose()) {
+    event->ignore();
+    return;
+  }
   QMainWindow::closeEvent(event);
 }
 
-void TMain::FormShow() {
-  EventLog& log = env_.log;
-  log.append(QStringLiteral(">START<"));
-
-  const QList<int> ports = PortMap::fromStore(env_.store).existingPorts();
-  QStringList numbers;
-  for (int n : ports) numbers << QString::number(n);
-  log.append(numbers.join(QLatin1Char(',')));
-  if (!ports.isEmpty()) {
-    portSelectorItems_ = {QStringLiteral("non abilitata")};
-    for (int n : ports) portSelectorItems_ << QStringLiteral("COM%1").arg(n);
-  }
-
-  // Dates are shown with '/' from here on (text::shortDateFormat); the configuration sets
-  // the automatic refresh again.
-  state_.autoRefreshSetting = 0;
-  state_.autoRefreshCountdown = 0;
-
-  state_.oldBoard = StationOptions::parse(env_.arguments).oldBoard;
-
-  state_.baseCaption = windowTitle();
-  state_.boardModelText = QStringLiteral("-----");
-  log.append(QStringLiteral("start Pilto\r\n"));
-
-  ApplyConfiguration();
-
-  state_.reset(env_.clock.now());
-
-  loadCustomerLogo();
-
-  clearTotalsDisplays();
-  setUnitCaptions(configuration_.config().totaligrammi == 1);
-
-  production_->hide();
-  production_->clear();
-  lavorPrec_->clear();
-
-  const MachineConfig& c = configuration_.config();
-  if (c.porta_com < 99) {
-    link_ = std::make_unique<cSelvik>(c.porta_com, state_.oldBoard ? 9600 : 19200,
-                                      PortMap::fromStore(env_.store).devicePath(c.porta_com), env_.clock,
-                                      env_.ui);
-  }
-
-  // Whether the port opens or not, the board counts as off until it answers a status poll.
-  if (link_) {
-    link_->qualityAlarm = false;
-    link_->Open();
-  }
-  setPanelText(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
-
-  programs_->RefreshProgramList();
-
-  costo_->clear();
-
-  // The lot in progress left by the previous run: its program is reloaded into a board
-  // that reports none.
-  if (!lotHeader_.ReadLotHeader(*data_, &state_.rememberedProgram))
-    env_.ui.message(tr("Bolla temporanea non presente!"), ModalUi::Icon::Information);
-
-  state_.productionStart = RunState::minutesSinceOrigin(env_.clock.now());
-  state_.productionBaseline = 0;
-
-  numBolla_->setFocus();
+void TMain::closeWhenIdle() {
+  QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
 }
 
-void TMain::FormClose() {
-  if (closed_) return;
-  closed_ = true;
-  setPanelText(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
-  env_.log.append(QStringLiteral("Stop Pilto\r\n"));
-  if (link_) {
-    link_->Close();
-    link_.reset();
-  }
-}
-
-void TMain::ApplyConfiguration() {
-  if (!configuration_.LoadConfiguration()) return;
-  const MachineConfig& c = configuration_.config();
-  state_.autoRefreshSetting = c.autorefresh;
-  newProgram_->setMultiplier(c.xmoltiply);
-  label55_->setVisible(c.v_tazzebad);
-  tazzebad_->setVisible(c.v_tazzebad);
-  if (!state_.oldBoard) configuration_.appendSuffix();
-}
+void TMain::focusLotNumber() { numBolla_->setFocus(); }
 
 void TMain::clearTotalsDisplays() {
   for (int q = 1; q <= kQualities; ++q) {
@@ -472,8 +376,7 @@ void TMain::setUnitCaptions(bool grams) {
   for (QLabel* l : unitCaptions_) l->setText(unit);
 }
 
-void TMain::loadCustomerLogo() {
-  const QImage logo = loadJpegOrBmp(env_.workDir.path(), QStringLiteral("customer"));
+void TMain::showCustomerLogo(const QImage& logo) {
   if (logo.isNull()) {
     image1_->clear();
     return;
@@ -481,11 +384,6 @@ void TMain::loadCustomerLogo() {
   const QPixmap pixmap = QPixmap::fromImage(logo);
   image1_->setPixmap(pixmap.scaled(QSize(300, 200), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
-
-void TMain::Modifica1Click() { programCommands_->Modifica1Click(state_.currentProgram, state_.lastBoardState); }
-void TMain::Nuovo1Click() { programCommands_->Nuovo1Click(); }
-void TMain::Cancella1Click() { programCommands_->Cancella1Click(state_.currentProgram); }
-void TMain::Controldbase1Click() { programCommands_->Controldbase1Click(); }
 
 void TMain::showProgramDescription(const QString& description) { setPanelText(0, description); }
 
@@ -495,7 +393,7 @@ void TMain::showClass(int c, int q, const QString& name, const QString& range) {
 }
 
 void TMain::showNoProgram() {
-  totals_.zero();
+  station_->totals().zero();
   const QString zero = QStringLiteral("0");
   for (int q = 1; q <= kQualities; ++q) {
     for (int c = 1; c <= kClasses; ++c) {
@@ -549,17 +447,6 @@ void TMain::setBusy(bool busy) {
   }
 }
 
-void TMain::FormKeyDown(int key) {
-  const bool on = state_.boardOn;
-  switch (key) {
-    case Qt::Key_F1: runCommands_->TotaliClick(); break;
-    case Qt::Key_F2: if (on) runCommands_->Programma1Click(); break;
-    case Qt::Key_F6: if (on) runCommands_->ModificaPU1Click(); break;
-    case Qt::Key_F8: if (on) runCommands_->Start1Click(); break;
-    default: break;
-  }
-}
-
 void TMain::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_F1:
@@ -581,8 +468,3 @@ void TMain::keyReleaseEvent(QKeyEvent* event) {
   QMainWindow::keyReleaseEvent(event);
 }
 
-void TMain::SalvasuFloppy1Click() { backup_->backup(); }
-
-void TMain::RipristinadaFloppy1Click() {
-  if (backup_->restore()) ApplyConfiguration();
-}

@@ -6,37 +6,28 @@
 #include <memory>
 
 #include "app/station.h"
-#include "link/cSelvik.h"
-#include "programs/programcommands.h"
-#include "programs/programs.h"
-#include "programs/tlistaprogrammi.h"
-#include "programs/tnewprogram.h"
-#include "config/configuration.h"
-#include "db/databaseacc.h"
-#include "sampling/maincycle.h"
-#include "sampling/runcommands.h"
-#include "sampling/runningtotals.h"
-#include "sampling/runstate.h"
-#include "sampling/runview.h"
+#include "app/stationview.h"
+#include "base/machine.h"
 
 class QAction;
-class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
 class QTabWidget;
 class QTimer;
-class ConfigBackup;
+class MainCycle;
+class RunCommands;
+class TListaProgrammi;
+class TNewProgram;
 
-// The main window of the station and the composition root: it creates, once, everything
-// that lives for the whole run and wires it together.
-class TMain : public QMainWindow, public ProgramDisplay, public RunView {
+// The main window of the station: the class grid of the four qualities, the quality
+// totals, the lot entry fields, the barcode list, the logo and the status bar. It shows
+// what the station object tells it and hands the operator's commands to it.
+class TMain : public QMainWindow, public StationView {
   Q_OBJECT
 
  public:
-  static constexpr int kQualities = 4;
-  static constexpr int kClasses = 15;
+  static constexpr int kQualities = machine::kQualities;
+  static constexpr int kClasses = machine::kClasses;
   static constexpr int kStatusPanels = 5;
   static constexpr int kUnitCaptions = 66;
 
@@ -44,22 +35,21 @@ class TMain : public QMainWindow, public ProgramDisplay, public RunView {
   ~TMain() override;
 
   // The show sequence; runs once, when the window is first shown.
-  void FormShow();
+  void FormShow() { station_->FormShow(); }
   // The close sequence; runs when the window closes.
-  void FormClose();
-
-  // Loads the configuration, hands it to the windows that keep their own copies and, unless
-  // the old board was chosen, appends the suffix to the configuration line.
-  void ApplyConfiguration();
+  void FormClose() { station_->FormClose(); }
+  void ApplyConfiguration() { station_->ApplyConfiguration(); }
 
   // Menu "Programmi".
-  void Modifica1Click();
-  void Nuovo1Click();
-  void Cancella1Click();
-  void Controldbase1Click();
+  void Modifica1Click() { station_->Modifica1Click(); }
+  void Nuovo1Click() { station_->Nuovo1Click(); }
+  void Cancella1Click() { station_->Cancella1Click(); }
+  void Controldbase1Click() { station_->Controldbase1Click(); }
+  void SalvasuFloppy1Click() { station_->SalvasuFloppy1Click(); }
+  void RipristinadaFloppy1Click() { station_->RipristinadaFloppy1Click(); }
 
   // Menu "Lavorazione" and the function keys.
-  void FormKeyDown(int key);
+  void FormKeyDown(int key) { station_->FormKeyDown(key); }
 
   // What the sampling run shows.
   void setText(const QString& control, const QString& text) override;
@@ -72,39 +62,37 @@ class TMain : public QMainWindow, public ProgramDisplay, public RunView {
   void setCaption(const QString& caption) override;
   void setBusy(bool busy) override;
 
-  MainCycle& mainCycle() { return *mainCycle_; }
-  RunCommands& runCommands() { return *runCommands_; }
-  RunningTotals& totals() { return totals_; }
-  QTimer* timer1() { return timer1_; }
-
   // Where the current program is shown.
   void showProgramDescription(const QString& description) override;
   void showClass(int c, int q, const QString& name, const QString& range) override;
   void showNoProgram() override;
 
-  Programs& programs() { return *programs_; }
+  // The steps of the show sequence that touch the window itself.
+  QString caption() const override { return windowTitle(); }
+  void clearTotalsDisplays() override;
+  void setUnitCaptions(bool grams) override;
+  void showCustomerLogo(const QImage& logo) override;
+  void focusLotNumber() override;
+  void closeWhenIdle() override;
+
+  Station& station() { return *station_; }
+  MainCycle& mainCycle() { return station_->mainCycle(); }
+  RunCommands& runCommands() { return station_->runCommands(); }
+  RunningTotals& totals() { return station_->totals(); }
+  Programs& programs() { return station_->programs(); }
+  TDataModule1& data() { return station_->data(); }
+  cSelvik* link() { return station_->link(); }
+  QStringList portSelectorItems() const { return station_->portSelectorItems(); }
+  Configuration& configuration() { return station_->configuration(); }
+  RunState& runState() { return station_->runState(); }
+  const StationEnvironment& environment() const { return station_->environment(); }
   TNewProgram& programEditor() { return *newProgram_; }
   TListaProgrammi& programList() { return *listaProgrammi_; }
-
-  void SalvasuFloppy1Click();
-  void RipristinadaFloppy1Click();
+  QTimer* timer1() { return timer1_; }
 
   // Status bar panels 0 to 4.
   void setPanelText(int panel, const QString& text, Qt::Alignment alignment = Qt::AlignLeft);
   QString panelText(int panel) const;
-
-  // The data-access object of the archive.
-  TDataModule1& data() { return *data_; }
-
-  // The controller link; null when `porta_com` is 99 or more.
-  cSelvik* link() { return link_.get(); }
-  // The entries of the installation dialog's three port selectors: "non abilitata" and
-  // the serial ports found at start-up.
-  QStringList portSelectorItems() const { return portSelectorItems_; }
-
-  Configuration& configuration() { return configuration_; }
-  RunState& runState() { return state_; }
-  const StationEnvironment& environment() const { return env_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -118,44 +106,22 @@ class TMain : public QMainWindow, public ProgramDisplay, public RunView {
   QWidget* buildQualityTotals();
   QWidget* buildSidePanel();
   void buildStatusBar();
-  void clearTotalsDisplays();
-  void setUnitCaptions(bool grams);
-  void loadCustomerLogo();
-  RunContext runContext();
   QWidget* control(const QString& name) const;
 
   StationEnvironment& env_;
-  Configuration configuration_;
-  RunState state_;
-  std::unique_ptr<ConfigBackup> backup_;
-  std::unique_ptr<TDataModule1> data_;
+  // The windows the station's commands show; created once, before the station.
   std::unique_ptr<TNewProgram> newProgram_;
   std::unique_ptr<TListaProgrammi> listaProgrammi_;
-  std::unique_ptr<Programs> programs_;
-  std::unique_ptr<ProgramCommands> programCommands_;
-  RunningTotals totals_;
-  LotHeader lotHeader_;
-  std::unique_ptr<RunCommands> runCommands_;
-  std::unique_ptr<MainCycle> mainCycle_;
+  std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
-  bool inTick_ = false;
   int busy_ = 0;
   QHash<QString, QWidget*> controls_;
-  std::unique_ptr<cSelvik> link_;
-  QStringList portSelectorItems_;
   bool shown_ = false;
-  bool closed_ = false;
 
   QTabWidget* qualityTabs_ = nullptr;
   std::array<QLabel*, kStatusPanels> panels_{};
   QList<QLabel*> unitCaptions_;
-  QLabel* label55_ = nullptr;
-  QLineEdit* tazzebad_ = nullptr;
-  QLineEdit* numtazza_ = nullptr;
   QLineEdit* numBolla_ = nullptr;
   QLineEdit* totPartita_ = nullptr;
   QLabel* image1_ = nullptr;
-  QLabel* production_ = nullptr;
-  QLabel* lavorPrec_ = nullptr;
-  QLabel* costo_ = nullptr;
 };

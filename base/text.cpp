@@ -21,6 +21,26 @@ QString fixedLeft(const QString& value, int width) {
   return value + QString(width - value.size(), QLatin1Char(' '));
 }
 
+QString visible(const QByteArray& bytes) {
+  QString out;
+  out.reserve(bytes.size());
+  for (char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    switch (c) {
+      case 0: out += QStringLiteral("<NUL>"); break;
+      case 10: out += QStringLiteral("<LF>"); break;
+      case 13: out += QStringLiteral("<CR>"); break;
+      case 27: out += QStringLiteral("<ESC>"); break;
+      default:
+        if (c < 32 || c > 126) out += QStringLiteral("<0x%1>").arg(c, 2, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("<0X"), QLatin1String("<0x"));
+        else out += QLatin1Char(ch);
+    }
+  }
+  return out;
+}
+
+QString visible(const QString& text) { return visible(text.toLatin1()); }
+
 std::optional<int> strictInt(const QString& value) {
   int i = 0;
   bool negative = false;

@@ -32,6 +32,11 @@ QString longTimeFormat();
 QString formatShortDate(const QDate& date);
 QString formatLongTime(const QTime& time);
 
+// Text that came from a serial line, made safe for the event log: control characters
+// and bytes above 126 become visible names ("<CR>", "<LF>", "<ESC>", "<NUL>", "<0x7F>").
+QString visible(const QByteArray& bytes);
+QString visible(const QString& text);
+
 // The decimal separator of the system locale.
 QChar decimalSeparator();
 

@@ -15,6 +15,7 @@
 
 #include "app/station.h"
 #include "app/tmain.h"
+#include "sampling/maincycle.h"
 #include "base/clock.h"
 #include "bench/benchutil.h"
 #include "base/eventlog.h"

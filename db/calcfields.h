@@ -3,13 +3,15 @@
 #include <QtGlobal>
 #include <array>
 
+#include "base/machine.h"
+
 // The calculated columns of a stored lot (`bolle`) and of the running totals
 // (`totali_temp`): quality totals, grand total, percentages and, for a lot, the share of
 // the whole lot quantity that falls to every class and quality.
 namespace calc {
 
-constexpr int kClasses = 15;
-constexpr int kQualities = 4;
+constexpr int kClasses = machine::kClasses;
+constexpr int kQualities = machine::kQualities;
 constexpr int kCells = kClasses * kQualities;
 
 // Index of class c (1..15) of quality q (1..4) in the arrays below, in the columns' order.

@@ -135,7 +135,36 @@ void TDatabase::Database1Login(QMap<QString, QString>& params) {
 
 void TDatabase::report(const QString& error) {
   lastError_ = error;
+  if (batchDepth_ > 0) {
+    if (batchError_.isEmpty()) batchError_ = error;
+    return;
+  }
   ui_.message(error, ModalUi::Icon::Error);
+}
+
+TDatabase::Batch::Batch(TDatabase& database) : database_(database) {
+  if (database_.batchDepth_++ == 0) database_.batchError_.clear();
+  if (!database_.Connect()) return;
+  begun_ = database_.db().transaction();
+  if (!begun_) database_.report(tr("Impossibile iniziare una transazione sul database %1: %2")
+                                    .arg(database_.target().describe(), database_.db().lastError().text()));
+}
+
+bool TDatabase::Batch::commit() {
+  if (!begun_ || done_) return false;
+  if (!database_.batchError_.isEmpty()) return false;
+  done_ = true;
+  if (database_.db().commit()) return true;
+  database_.report(tr("Il database %1 non ha accettato le modifiche: %2")
+                       .arg(database_.target().describe(), database_.db().lastError().text()));
+  database_.db().rollback();
+  return false;
+}
+
+TDatabase::Batch::~Batch() {
+  if (begun_ && !done_) database_.db().rollback();
+  if (--database_.batchDepth_ > 0) return;
+  if (!database_.batchError_.isEmpty() && !quiet_) database_.ui_.message(database_.batchError_, ModalUi::Icon::Error);
 }
 
 QSqlDatabase TDatabase::db() const { return QSqlDatabase::database(connectionName_, false); }
@@ -164,6 +193,8 @@ bool TDatabase::Connect(bool allowCreate) {
   Database1Login(login);
   if (target_.driver == QLatin1String("QSQLITE")) {
     d.setDatabaseName(target_.file);
+    // A database another program holds locked is waited for this long, then reported.
+    d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockTimeoutMs));
   } else {
     d.setHostName(target_.host);
     d.setPort(target_.port);
@@ -178,9 +209,21 @@ bool TDatabase::Connect(bool allowCreate) {
     return false;
   }
   if (target_.driver == QLatin1String("QSQLITE")) {
+    // SQLite opens any file lazily: read its catalogue now, so a file that is not a
+    // database, or one locked by another program, is told as such and not as a missing
+    // table.
+    QSqlQuery probe(d);
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+      const QString cause = probe.lastError().text();
+      probe.finish();
+      d.close();
+      report(tr("Impossibile usare il database %1: %2").arg(target_.describe(), cause));
+      return false;
+    }
+    probe.finish();
     // Readers and a writer on other connections (a second station, the setup command) do
-    // not block each other.
-    QSqlQuery(d).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    // not block each other. A folder the station cannot write keeps the file's own mode.
+    probe.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
   }
   lastError_.clear();
   return true;
@@ -204,14 +247,28 @@ bool TDatabase::tableExists(const QString& table) {
   // The station never drops a table, so one seen on this connection is not asked for
   // again: every command opens its tables, and the catalogue need not be read each time.
   const QString name = table.toLower();
+  lookupFailed_ = false;
   if (knownTables_.contains(name)) return true;
-  const QStringList tables = db().tables(QSql::Tables);
-  for (const QString& t : tables)
-    if (t.compare(table, Qt::CaseInsensitive) == 0) {
-      knownTables_.insert(name);
-      return true;
-    }
-  return false;
+  // The catalogue is read with a query, so a failure shows its real cause (a locked
+  // file, a server that stopped answering) instead of passing for a missing table.
+  QSqlQuery q(db());
+  const bool sqlite = target_.driver == QLatin1String("QSQLITE");
+  q.prepare(sqlite ? QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND lower(name) = ?")
+                   : QStringLiteral("SELECT table_name FROM information_schema.tables WHERE lower(table_name) = ? "
+                                    "AND table_schema = ANY (current_schemas(false))"));
+  q.addBindValue(name);
+  if (!q.exec()) {
+    lookupFailed_ = true;
+    const QString cause = q.lastError().text();
+    if (dropIfLost())
+      report(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(target_.describe()));
+    else
+      report(tr("Impossibile leggere il database %1: %2").arg(target_.describe(), cause));
+    return false;
+  }
+  if (!q.next()) return false;
+  knownTables_.insert(name);
+  return true;
 }
 
 std::optional<QString> TDatabase::createTables() {
@@ -425,6 +482,7 @@ bool TTable::exec(QSqlQuery& q, const QString& sql, const QVariantList& binds) {
 bool TTable::Exists() {
   if (!database_.Connect()) return false;
   if (database_.tableExists(def_.name)) return true;
+  if (database_.lookupFailed()) return false;  // told with its cause
   if (database_.dropIfLost()) {
     fail(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe()));
   }
@@ -435,6 +493,7 @@ bool TTable::Open() {
   if (state_ != State::Inactive) return true;
   if (!database_.Connect()) return false;
   if (!database_.tableExists(def_.name)) {
+    if (database_.lookupFailed()) return false;  // told with its cause
     // No table in the list may also mean a connection the server dropped.
     if (database_.dropIfLost())
       fail(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe()));

@@ -60,7 +60,13 @@ class TDatabase {
   const Target& target() const { return target_; }
   QSqlDatabase db() const;
 
+  // SQLite waits this long for a database another program holds locked.
+  static constexpr int kLockTimeoutMs = 3000;
+
+  // False also when the catalogue could not be read: lookupFailed() tells it apart, and
+  // the cause was reported.
   bool tableExists(const QString& table);
+  bool lookupFailed() const { return lookupFailed_; }
   // After a failed statement: closes a connection that no longer answers (a restarted
   // server), so that the next table open connects again. True when it was lost.
   bool dropIfLost();
@@ -68,8 +74,33 @@ class TDatabase {
   // failure.
   std::optional<QString> createTables();
 
-  // Reports an error to the operator.
+  // Reports an error to the operator; inside a batch the first error is kept and told
+  // once when the batch fails.
   void report(const QString& error);
+
+  // Work that writes more than one row: one transaction, all or nothing. Errors inside
+  // are reported once, when the batch is abandoned (rolled back).
+  class Batch {
+   public:
+    explicit Batch(TDatabase& database);
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+    // Whether the transaction began (the connection is open).
+    bool begun() const { return begun_; }
+    // Commits; false (and the error told) when the engine refuses.
+    bool commit();
+    // The error that ended the batch, empty while none.
+    QString error() const { return database_.batchError_; }
+    // Makes the destructor keep the error to itself: the caller tells it.
+    void quiet() { quiet_ = true; }
+
+   private:
+    TDatabase& database_;
+    bool begun_ = false;
+    bool done_ = false;
+    bool quiet_ = false;
+  };
   ModalUi& ui() { return ui_; }
 
  private:
@@ -78,6 +109,9 @@ class TDatabase {
   QString connectionName_;
   QString lastError_;
   QSet<QString> knownTables_;  // lower-case names of tables seen on this connection
+  bool lookupFailed_ = false;
+  int batchDepth_ = 0;
+  QString batchError_;
 };
 
 // One column of the current row of a table: stored or calculated.

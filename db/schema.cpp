@@ -13,7 +13,7 @@ QList<TableDef> parse(const QString& script) {
   static const QRegularExpression createTable(
       QString::fromLatin1(R"re(^CREATE TABLE IF NOT EXISTS "?(\w+)"? \($)re"));
   static const QRegularExpression column(
-      QString::fromLatin1(R"re(^\s+(\w+) (INTEGER|VARCHAR|CHAR|TIMESTAMP|DOUBLE PRECISION)(?:\((\d+)\))?( NOT NULL)?,?$)re"));
+      QString::fromLatin1(R"re(^\s+(\w+) (INTEGER|BIGINT|VARCHAR|CHAR|TIMESTAMP|DOUBLE PRECISION)(?:\((\d+)\))?( NOT NULL)?,?$)re"));
 
   QList<TableDef> tables;
   TableDef* current = nullptr;
@@ -36,7 +36,7 @@ QList<TableDef> parse(const QString& script) {
       ColumnDef c;
       c.name = m.captured(1);
       const QString type = m.captured(2);
-      if (type == QLatin1String("INTEGER")) c.type = ColumnDef::Type::Integer;
+      if (type == QLatin1String("INTEGER") || type == QLatin1String("BIGINT")) c.type = ColumnDef::Type::Integer;
       else if (type == QLatin1String("VARCHAR")) c.type = ColumnDef::Type::Text;
       else if (type == QLatin1String("CHAR")) c.type = ColumnDef::Type::FixedText;
       else if (type == QLatin1String("TIMESTAMP")) c.type = ColumnDef::Type::DateTime;

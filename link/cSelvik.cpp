@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "base/clock.h"
+#include "base/eventlog.h"
 #include "base/modalui.h"
 #include "base/text.h"
 
@@ -30,8 +31,57 @@ cSelvik::cSelvik(int portNumber, int baudRate, const QString& devicePath, Clock&
 
 cSelvik::~cSelvik() = default;
 
-bool cSelvik::Open() { return port_->Open(); }
-bool cSelvik::Close() { return port_->Close(); }
+bool cSelvik::Open() {
+  wanted_ = true;
+  if (port_->Open()) {
+    openFailureLogged_ = false;
+    return true;
+  }
+  log(QStringLiteral("linea centralina: impossibile aprire COM%1 (%2)\r\n")
+          .arg(port_->portNumber())
+          .arg(port_->lastError()));
+  openFailureLogged_ = true;
+  return false;
+}
+
+bool cSelvik::Close() {
+  wanted_ = false;
+  return port_->Close();
+}
+
+void cSelvik::log(const QString& message) {
+  if (log_) log_->append(message);
+}
+
+void cSelvik::checkLine() {
+  if (!port_->isOpen() || !port_->lost()) return;
+  log(QStringLiteral("linea centralina persa (%1): chiusa, sara' riaperta\r\n").arg(port_->lastError()));
+  // The device is gone; the descriptor is released so the adapter can come back under
+  // the same name. Its modem lines can no longer be dropped.
+  port_->Release();
+}
+
+void cSelvik::reopenIfLost() {
+  if (!wanted_ || port_->isOpen()) return;
+  if (port_->Open()) {
+    openFailureLogged_ = false;
+    log(QStringLiteral("linea centralina riaperta: COM%1 (%2)\r\n").arg(port_->portNumber()).arg(port_->devicePath()));
+    return;
+  }
+  if (!openFailureLogged_) {
+    log(QStringLiteral("linea centralina: impossibile aprire COM%1 (%2)\r\n")
+            .arg(port_->portNumber())
+            .arg(port_->lastError()));
+    openFailureLogged_ = true;
+  }
+}
+
+void cSelvik::badReply(const QByteArray& request, const QByteArray& reply) {
+  lastReplyBad_ = true;
+  if (badReplyLogged_) return;
+  badReplyLogged_ = true;
+  log(QStringLiteral("risposta non valida a %1: %2\r\n").arg(QString::fromLatin1(request), text::visible(reply)));
+}
 
 qint64 cSelvik::deadline(int units) const { return clock_.monotonicUs() + Clock::unitsToUs(units); }
 
@@ -70,8 +120,12 @@ bool cSelvik::SendLine(const QByteArray& line, Echo echo) {
     qsizetype failedAt = -1;
     for (qsizetype i = 0; i < n; ++i) {
       const char c = line.at(i);
-      // A character that cannot be written is skipped: no echo is awaited for it.
-      if (!writeByte(c)) continue;
+      // A character that cannot be written (port closed, device gone) fails the send: the
+      // board never got the line, whatever later characters do.
+      if (!writeByte(c)) {
+        checkLine();
+        return false;
+      }
       if (echo == Echo::PerCharacter) {
         if (c == kCR) continue;
         if (!waitEcho(c, deadline(kEchoWait))) {
@@ -82,6 +136,8 @@ bool cSelvik::SendLine(const QByteArray& line, Echo echo) {
         if (!waitWholeLine(line, deadline(kEchoWait))) failedAt = i;
       }
     }
+    checkLine();
+    if (!port_->isOpen()) return false;
     if (failedAt < 0) return true;
     // The CR ends the partial line at the board. A missing echo of the last character
     // (or of the CR) needs no new attempt: that CR completes the line.
@@ -99,8 +155,20 @@ std::optional<QByteArray> cSelvik::CollectReply(int timeoutUnits, const QByteArr
     if (left <= 0) return std::nullopt;
     if (!clock_.waitReadable(port_->handle(), left)) continue;
     if (port_->Read(chunk, cPort::kMaxBlock)) buffer += chunk;
-    if (!buffer.isEmpty() && buffer.endsWith('\r') && (marker.isEmpty() || buffer.contains(marker)))
-      return buffer;
+    checkLine();
+    if (!port_->isOpen()) return std::nullopt;
+    // A board may echo the command's CR before its reply; a reply is never empty.
+    while (buffer.startsWith('\r')) buffer.remove(0, 1);
+    // The reply ends at its CR (the first one after the marker, when there is one);
+    // bytes after it are noise, dropped before the next command.
+    qsizetype from = 0;
+    if (!marker.isEmpty()) {
+      const qsizetype m = buffer.indexOf(marker);
+      if (m < 0) continue;
+      from = m;
+    }
+    const qsizetype cr = buffer.indexOf('\r', from);
+    if (cr >= 0) return buffer.left(cr + 1);
   }
 }
 
@@ -117,6 +185,9 @@ std::optional<QByteArray> cSelvik::request(const QByteArray& line, int timeoutUn
 }
 
 bool cSelvik::RequestStatus(int timeoutUnits) {
+  lastReplyBad_ = false;
+  reopenIfLost();
+  if (!port_->isOpen()) return false;
   const QByteArray line = QByteArray(qualityAlarm ? "A1" : "A0") + kCR;
   if (!SendLine(line, Echo::PerCharacter)) {
     SendLine(QByteArray(1, kESC), Echo::PerCharacter);
@@ -125,8 +196,38 @@ bool cSelvik::RequestStatus(int timeoutUnits) {
   clock_.waitUnits(kReplyPause);
   const auto reply = CollectReply(timeoutUnits);
   if (!reply) return false;
+  if (!validStatus(*reply)) {
+    badReply("A0", *reply);
+    return false;
+  }
+  badReplyLogged_ = false;
   status_ = parseStatus(*reply);
   return true;
+}
+
+bool cSelvik::validStatus(const QByteArray& reply) {
+  const QByteArray b = body(reply);
+  return b.size() >= 14 && b.at(0) >= '0' && b.at(0) <= '5';
+}
+
+bool cSelvik::validTotals(const QByteArray& reply) {
+  const QByteArray b = body(reply);
+  if (b.size() < 120) return false;
+  for (int k = 0; k < 15; ++k) {
+    const QByteArray field = b.mid(8 * k, 8);
+    qsizetype i = 0;
+    while (i < field.size() && field.at(i) == ' ') ++i;
+    if (i == field.size()) return false;
+    for (; i < field.size(); ++i)
+      if (field.at(i) < '0' || field.at(i) > '9') return false;
+  }
+  return true;
+}
+
+bool cSelvik::validModel(const QByteArray& reply) {
+  if (reply.isEmpty() || static_cast<unsigned char>(reply.at(0)) <= '0') return true;
+  const QByteArray b = body(reply);
+  return b.size() < 2 || (b.at(1) >= '0' && b.at(1) <= '9');
 }
 
 rcStateMachine cSelvik::parseStatus(const QByteArray& reply) {
@@ -178,7 +279,9 @@ void cSelvik::parseTareTable(const QByteArray& reply, const QByteArray& payload,
 }
 
 bool cSelvik::QueryFour(const QByteArray& request, int timeoutUnits) {
+  port_->Purge();
   if (!port_->Write(request + kCR)) {
+    checkLine();
     ui_.beep();
     return false;
   }
@@ -192,7 +295,9 @@ bool cSelvik::QueryFour(const QByteArray& request, int timeoutUnits) {
 }
 
 bool cSelvik::RequestTareTable(const QByteArray& payload, int timeoutUnits) {
+  port_->Purge();
   if (!port_->Write(QByteArray("R") + payload + kCR)) {
+    checkLine();
     ui_.beep();
     return false;
   }
@@ -208,15 +313,27 @@ bool cSelvik::RequestTareTable(const QByteArray& payload, int timeoutUnits) {
 }
 
 bool cSelvik::RequestTotals(const QByteArray& code, int timeoutUnits) {
+  lastReplyBad_ = false;
   const auto reply = request(QByteArray("V") + code + kCR, timeoutUnits, true);
   if (!reply) return false;
+  if (!validTotals(*reply)) {
+    badReply("V" + code, *reply);
+    return false;
+  }
+  badReplyLogged_ = false;
   totals_ = parseTotals(*reply);
   return true;
 }
 
 bool cSelvik::RequestMemorisedTotals(const QByteArray& code, int timeoutUnits) {
+  lastReplyBad_ = false;
   const auto reply = request(QByteArray("v") + code + kCR, timeoutUnits, true);
   if (!reply) return false;
+  if (!validTotals(*reply)) {
+    badReply("v" + code, *reply);
+    return false;
+  }
+  badReplyLogged_ = false;
   memorisedTotals_ = parseTotals(*reply);
   return true;
 }
@@ -234,8 +351,13 @@ QString cSelvik::GetIdentity() const {
 }
 
 bool cSelvik::RequestModel(int timeoutUnits) {
+  lastReplyBad_ = false;
   const auto reply = request(QByteArray(">1") + kCR, timeoutUnits, false);
   if (!reply) return false;
+  if (!validModel(*reply)) {
+    badReply(">1", *reply);
+    return false;
+  }
   modelReply_ = *reply;
   return true;
 }

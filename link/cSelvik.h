@@ -9,6 +9,7 @@
 #include "link/clPort.h"
 
 class Clock;
+class EventLog;
 class ModalUi;
 
 // The last status reply of the board, cut into its fields (texts, never converted here).
@@ -61,9 +62,14 @@ class cSelvik {
   cSelvik(int portNumber, int baudRate, const QString& devicePath, Clock& clock, ModalUi& ui);
   ~cSelvik();
 
+  // Open logs a port that cannot be opened with its device and the system's reason; the
+  // link then keeps trying at every status request, so a board plugged in later is found.
   bool Open();
   bool Close();
+  bool isOpen() const { return port_->isOpen(); }
   cPort& port() { return *port_; }
+  // Where the link writes what happens to its line (lost, opened again, bad replies).
+  void setEventLog(EventLog* log) { log_ = log; }
 
   // Line level.
   bool SendLine(const QByteArray& line, Echo echo);
@@ -86,6 +92,8 @@ class cSelvik {
   bool RequestIdentity(int timeoutUnits);
   bool HasIdentity() const { return !identityReply_.isEmpty(); }
   QString GetIdentity() const;
+  // A reply whose second character is not a digit (after a first character above '0')
+  // names no model: the request fails and the previous model reply stays.
   bool RequestModel(int timeoutUnits);
   int GetModel() const;
   bool ReadEncoderDirection(int timeoutUnits);
@@ -109,6 +117,15 @@ class cSelvik {
   static rcStateMachine parseStatus(const QByteArray& reply);
   static rcRichiestaTotali parseTotals(const QByteArray& reply);
   static int modelFromReply(const QByteArray& reply);
+  // Whether a reply has its layout. A status needs its 14 characters and a known state;
+  // totals need 15 fields of 8 characters, each blanks then digits (no sign); a model
+  // reply above '0' needs a digit second. A reply that fails is not used.
+  static bool validStatus(const QByteArray& reply);
+  static bool validTotals(const QByteArray& reply);
+  static bool validModel(const QByteArray& reply);
+  // The last request failed because its reply arrived without its layout (as opposed to
+  // no reply at all).
+  bool lastReplyBad() const { return lastReplyBad_; }
   static rcTestCelle parseFour(const QByteArray& reply);
   static void parseTareTable(const QByteArray& reply, const QByteArray& payload, rcTestTaraTazza& table);
 
@@ -124,6 +141,13 @@ class cSelvik {
   qint64 deadline(int units) const;
   qint64 remaining(qint64 deadlineUs) const;
   bool writeByte(char c);
+  // After every exchange: a device that failed under the link is closed and logged once.
+  void checkLine();
+  // Before a status request: a link that should be open and is not tries to open again.
+  void reopenIfLost();
+  // A reply without its layout: logged once until a good reply comes.
+  void badReply(const QByteArray& request, const QByteArray& reply);
+  void log(const QString& message);
 
   std::unique_ptr<cPort> port_;
   Clock& clock_;
@@ -136,4 +160,9 @@ class cSelvik {
   QByteArray identityReply_;
   QByteArray modelReply_;
   int encoderDirection_ = 0;
+  EventLog* log_ = nullptr;
+  bool wanted_ = false;        // opened by the station and not closed by it
+  bool openFailureLogged_ = false;
+  bool lastReplyBad_ = false;
+  bool badReplyLogged_ = false;
 };

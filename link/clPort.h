@@ -28,6 +28,8 @@ class cPort {
   // Drops RTS and DTR and closes the device. A device without modem lines (a
   // pseudo-terminal) counts the line commands as done. False when the port is not open.
   bool Close();
+  // Releases the descriptor without touching the modem lines: for a device that is gone.
+  void Release();
   // Sends at most the first 600 bytes in one write call; true when all of them were
   // written. An empty block writes nothing and succeeds.
   bool Write(const QByteArray& data);
@@ -40,6 +42,13 @@ class cPort {
   void Purge();
 
   bool isOpen() const { return fd_ >= 0; }
+  // The device failed under the station (unplugged adapter, line hung up): a write or read
+  // gave an error other than a time-out. The port stays open until closed; only a new
+  // open clears this.
+  bool lost() const { return lost_; }
+  // Why the last open failed or the line was lost: the device path and the system's
+  // reason. Empty when nothing failed.
+  QString lastError() const { return lastError_; }
   // The open device's descriptor, for waiting on it through the clock; -1 when closed.
   int handle() const { return fd_; }
   int portNumber() const { return port_; }
@@ -53,6 +62,8 @@ class cPort {
 
  private:
   bool setLine(int line, bool high);
+  bool fail(const char* what, int err);
+  void markLost(const char* what, int err);
   bool lineState(int line) const;
 
   int port_;
@@ -60,6 +71,8 @@ class cPort {
   QString path_;
   int fd_ = -1;
   bool noModemLines_ = false;
+  bool lost_ = false;
+  QString lastError_;
   bool dtr_ = false;
   bool rts_ = false;
 };

@@ -4,14 +4,16 @@
 #include <array>
 #include <optional>
 
+#include "base/machine.h"
+
 // One grading program in memory: for each of the four qualities the names of the 15
 // classes, the 16 boundaries between them (decimal texts of stored whole numbers) and the
 // exits of classes 1 to 12 (8 characters: four exits of two digits).
 struct ProgramBuffer {
-  static constexpr int kQualities = 4;
-  static constexpr int kClasses = 15;
-  static constexpr int kBoundaries = 16;
-  static constexpr int kExitClasses = 12;
+  static constexpr int kQualities = machine::kQualities;
+  static constexpr int kClasses = machine::kClasses;
+  static constexpr int kBoundaries = machine::kBoundaries;
+  static constexpr int kExitClasses = machine::kExitClasses;
 
   QString code;
   QString description;

@@ -198,13 +198,25 @@ void ProgramTransfer::StartProgramTransfer() {
   phase = 1;
   step = 1;
   progress = 0;
+  linesSent = 0;
+  failedLine.clear();
+}
+
+bool ProgramTransfer::send(cSelvik& link, const QByteArray& letter, const QByteArray& payload) {
+  if (!link.SendCommand(letter, payload)) {
+    failedLine = letter + payload;
+    running = false;
+    return false;
+  }
+  ++linesSent;
+  return true;
 }
 
 bool ProgramTransfer::TransferStep(cSelvik& link) {
   if (!running) return false;
   switch (phase) {
     case 1:
-      link.SendCommand("F", weightLines[step - 1]);
+      if (!send(link, "F", weightLines[step - 1])) return false;
       if (step <= 3) progress += 25;
       if (++step > 4) {
         step = 0;
@@ -217,7 +229,7 @@ bool ProgramTransfer::TransferStep(cSelvik& link) {
     case 5: {
       const int line = phase - 1;  // weighing line 1 to 4
       if (step > 0) {
-        link.SendCommand("G", exitLines[line - 1][step - 1]);
+        if (!send(link, "G", exitLines[line - 1][step - 1])) return false;
         progress += 2;
       }
       if (++step == 13) {

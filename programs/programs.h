@@ -32,18 +32,31 @@ class ProgramTransfer {
  public:
   static constexpr int kEndProgress = 171;
 
+  static constexpr int kLines = 52;
+
   bool running = false;
   int phase = 0;
   int step = 0;
   int progress = 0;
+  int linesSent = 0;
+  // The line the board did not take; the transfer stopped there and starts again from
+  // the first line at the next load.
+  QByteArray failedLine;
+
+  // How far the transfer is, 0 to 100, counted in lines the board took.
+  int percent() const { return linesSent * 100 / kLines; }
 
   // The payloads, built by Programs::PrepareProgramLines.
   std::array<QByteArray, 4> weightLines;
   std::array<std::array<QByteArray, 12>, 4> exitLines;
 
   void StartProgramTransfer();
-  // One step; sends at most one line. Returns whether the transfer still runs.
+  // One step; sends at most one line. A line the board does not take stops the transfer
+  // (failedLine says which). Returns whether the transfer still runs.
   bool TransferStep(cSelvik& link);
+
+ private:
+  bool send(cSelvik& link, const QByteArray& letter, const QByteArray& payload);
 };
 
 // The grading programs: the program buffer and its storage in `programmi`, the editor's

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <array>
 
+#include "base/machine.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,9 +21,9 @@ class TNewProgram : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kQualities = 4;
-  static constexpr int kClasses = 15;
-  static constexpr int kExitClasses = 12;
+  static constexpr int kQualities = machine::kQualities;
+  static constexpr int kClasses = machine::kClasses;
+  static constexpr int kExitClasses = machine::kExitClasses;
 
   explicit TNewProgram(ModalUi& ui, QWidget* parent = nullptr);
 

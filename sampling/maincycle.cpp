@@ -1,5 +1,6 @@
 #include "sampling/maincycle.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "base/eventlog.h"
@@ -13,6 +14,8 @@
 #include "sampling/runview.h"
 
 namespace {
+
+QString tr(const char* s) { return QCoreApplication::translate("MainCycle", s); }
 
 const QString kOff = QStringLiteral("0 - Centralina off ");
 
@@ -47,9 +50,15 @@ void MainCycle::Timer1Timer() {
     ProgramTransfer& transfer = c_.programs.transfer;
     if (transfer.running) {
       Busy busy(c_.view);
-      transfer.TransferStep(*link);
-      c_.view.setPanel(2, QStringLiteral("Trasf. =") + text::fixedRight(transfer.progress, 3) + QStringLiteral(" %"),
-                       Qt::AlignRight);
+      if (transfer.TransferStep(*link) || transfer.failedLine.isEmpty()) {
+        c_.view.setPanel(2, QStringLiteral("Trasf. =") + text::fixedRight(transfer.percent(), 3) + QStringLiteral(" %"),
+                         Qt::AlignRight);
+      } else {
+        // The board did not take a line: it must not grade with a half program.
+        c_.view.setPanel(2, tr("Trasf. interrotto (%1 %)").arg(transfer.percent()), Qt::AlignRight);
+        c_.log.append(QStringLiteral("trasferimento programma interrotto: riga non accettata ") +
+                      text::visible(transfer.failedLine) + QStringLiteral("\r\n"));
+      }
       transferStep = true;
     }
     if (!transferStep) {
@@ -83,9 +92,9 @@ void MainCycle::statusPoll() {
   const rcStateMachine& st = s.status;
 
   if (!st.fc[0].isEmpty()) {
-    c_.log.append(QStringLiteral("ALBERO - ") + st.cup + QStringLiteral("\r\n"));
+    c_.log.append(QStringLiteral("ALBERO - ") + text::visible(st.cup) + QStringLiteral("\r\n"));
     QStringList fc;
-    for (const QString& f : st.fc) fc << f;
+    for (const QString& f : st.fc) fc << text::visible(f);
     c_.log.append(QStringLiteral("FC - ") + fc.join(QLatin1Char('/')) + QStringLiteral("\r\n"));
   }
   c_.view.setPanelAlignment(3, Qt::AlignLeft);

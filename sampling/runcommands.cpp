@@ -98,32 +98,37 @@ void RunCommands::readTotals(bool memorised) {
   c_.view.setBusy(true);
   const MachineConfig& config = c_.configuration.config();
   c_.state.serviceMode = RunState::kBusy;
+  // The lines are gathered apart and take the place of the shown totals only when the
+  // read is whole: a reply without its layout leaves the previous totals as they were.
+  RunningTotals read = c_.totals;
   bool line1 = false;
   bool line4 = false;
-  for (int l = 1; l <= 4; ++l) {
+  bool bad = false;
+  for (int l = 1; l <= machine::kWeighingLines && !bad; ++l) {
     const QByteArray code = "2" + QByteArray::number(l - 1);
     const bool answered = memorised ? link->RequestMemorisedTotals(code, cSelvik::kLongTimeout)
                                     : link->RequestTotals(code, cSelvik::kLongTimeout);
-    if (!answered) continue;
+    if (!answered) {
+      bad = link->lastReplyBad();
+      continue;
+    }
     if (l == 1) {
       line1 = true;
-      c_.totals.clearClasses();
+      read.clearClasses();
     }
     if (!line1) continue;
     if (l == 4) line4 = true;
     const int q = config.qualitaL[l - 1] + 1;
-    if (q < 1 || q > 4) continue;  // the reject line has no classes
+    if (q < 1 || q > machine::kQualities) continue;  // the reject line has no classes
     const rcRichiestaTotali t = memorised ? link->GetMemorisedTotals() : link->GetTotals();
-    for (int c = 1; c <= 15; ++c) {
-      const auto v = text::strictInt(t.classValue[c - 1].trimmed());
-      if (!v || t.classValue[c - 1].trimmed().isEmpty()) continue;
-      c_.totals.t(q, c) += config.xmoltiply > 0 ? static_cast<qint64>(*v) * config.xmoltiply : *v;
-    }
+    const qint64 m = config.xmoltiply > 0 ? config.xmoltiply : 1;
+    for (int c = 1; c <= machine::kClasses; ++c) read.t(q, c) += t.classValue[c - 1].trimmed().toLongLong() * m;
   }
-  if (line1 && line4) {
+  if (line1 && line4 && !bad) {
+    c_.totals = read;
     c_.totals.sum();
     c_.totals.ShowTotals(c_.view, config.totaligrammi == 1);
-    c_.totals.StoreLotInProgress(c_.data, c_.view);
+    c_.totals.StoreLotInProgress(c_.data, c_.view, c_.ui, &c_.log);
   }
   c_.state.serviceMode = 0;
   c_.view.setBusy(false);

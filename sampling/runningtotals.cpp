@@ -1,5 +1,9 @@
 #include "sampling/runningtotals.h"
 
+#include <QCoreApplication>
+
+#include "base/eventlog.h"
+#include "base/modalui.h"
 #include "base/text.h"
 #include "db/databaseacc.h"
 #include "sampling/runview.h"
@@ -59,36 +63,61 @@ void RunningTotals::ShowTotals(RunView& view, bool inGrams) const {
   view.setText(QStringLiteral("LavoratoPQ5"), G < 1 ? QString() : percentText(share(R)));
 }
 
-void RunningTotals::StoreLotInProgress(TDataModule1& data, RunView& view) {
+bool RunningTotals::StoreLotInProgress(TDataModule1& data, RunView& view, ModalUi& ui, EventLog* log) {
   TTable& t = data.Table5;
-  if (!t.Exists()) return;
+  if (!t.Exists()) return false;
   t.Close();
-  if (!t.Open() || !t.EmptyTable() || !t.Insert()) {
-    t.Close();
-    return;
+  bool stored = false;
+  QString error;
+  {
+    // Emptying and refilling is one transaction: a refused value (a total the column
+    // cannot hold) leaves the previous row in place.
+    TDatabase::Batch batch(data.Database1);
+    batch.quiet();
+    if (batch.begun() && t.Open() && t.EmptyTable() && t.Insert()) {
+      for (int q = 1; q <= kQualities; ++q)
+        for (int c = 1; c <= kClasses; ++c)
+          t.FieldByName(QStringLiteral("tot%1q%2").arg(c).arg(q)).SetAsInteger(T[q - 1][c - 1]);
+      t.FieldByName(QStringLiteral("totq5")).SetAsInteger(R);
+      std::array<double, kQualities * kClasses> classPercent{};
+      std::array<double, 5> qualityPercent{};
+      for (int q = 1; q <= kQualities; ++q)
+        for (int c = 1; c <= kClasses; ++c)
+          classPercent[(q - 1) * kClasses + c - 1] = t.FieldByName(QStringLiteral("perc%1q%2").arg(c).arg(q)).AsFloat();
+      for (int q = 1; q <= 5; ++q) qualityPercent[q - 1] = t.FieldByName(QStringLiteral("percq%1").arg(q)).AsFloat();
+      if (t.Post() && batch.commit()) {
+        stored = true;
+        for (int q = 1; q <= kQualities; ++q)
+          for (int c = 1; c <= kClasses; ++c)
+            view.setText(cq("TotP", c, q), storedPercentText(classPercent[(q - 1) * kClasses + c - 1]));
+        for (int q = 1; q <= 5; ++q) {
+          view.setText(QStringLiteral("LavoratoPQ%1").arg(q), storedPercentText(qualityPercent[q - 1]));
+          if (q >= 2) qualityPercentages[q - 2] = qualityPercent[q - 1];
+        }
+      } else {
+        t.Cancel();
+      }
+    }
+    error = batch.error();
   }
-  for (int q = 1; q <= kQualities; ++q)
-    for (int c = 1; c <= kClasses; ++c)
-      t.FieldByName(QStringLiteral("tot%1q%2").arg(c).arg(q)).SetAsInteger(T[q - 1][c - 1]);
-  t.FieldByName(QStringLiteral("totq5")).SetAsInteger(R);
-  for (int q = 1; q <= kQualities; ++q)
-    for (int c = 1; c <= kClasses; ++c)
-      view.setText(cq("TotP", c, q),
-                   storedPercentText(t.FieldByName(QStringLiteral("perc%1q%2").arg(c).arg(q)).AsFloat()));
-  for (int q = 1; q <= 5; ++q) {
-    const double p = t.FieldByName(QStringLiteral("percq%1").arg(q)).AsFloat();
-    view.setText(QStringLiteral("LavoratoPQ%1").arg(q), storedPercentText(p));
-    if (q >= 2) qualityPercentages[q - 2] = p;
-  }
-  if (!t.Post()) t.Cancel();
-  t.First();
   t.Close();
+  if (stored) {
+    lastStoreError_.clear();
+    return true;
+  }
+  if (error.isEmpty()) error = QCoreApplication::translate("RunningTotals", "I totali della bolla in corso non sono stati salvati");
+  if (log) log->append(QStringLiteral("totali_temp non salvati: ") + error + QStringLiteral("\r\n"));
+  if (error != lastStoreError_) ui.message(error, ModalUi::Icon::Error);
+  lastStoreError_ = error;
+  return false;
 }
 
-bool LotHeader::ReadLotHeader(TDataModule1& data, int* rememberedProgram) {
+LotHeader::Read LotHeader::ReadLotHeader(TDataModule1& data, int* rememberedProgram) {
   TTable& t = data.Table4;
-  if (!t.Exists() || !t.Open()) return false;
-  bool found = false;
+  // A table that cannot be opened (no archive, a damaged or locked file, a missing table)
+  // is told with its cause by the data layer; it is not a lot in progress that is absent.
+  if (!t.Open()) return Read::Failed;
+  Read found = Read::Empty;
   if (!t.First()) {
     program = QStringLiteral("000");
     producer = QStringLiteral("00000");
@@ -96,7 +125,7 @@ bool LotHeader::ReadLotHeader(TDataModule1& data, int* rememberedProgram) {
     program = t.FieldByName(QStringLiteral("programma")).AsString();
     producer = t.FieldByName(QStringLiteral("produttore")).AsString();
     if (rememberedProgram) *rememberedProgram = t.FieldByName(QStringLiteral("programma")).AsInteger();
-    found = true;
+    found = Read::Found;
   }
   t.Close();
   return found;

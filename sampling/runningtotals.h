@@ -3,6 +3,10 @@
 #include <QString>
 #include <array>
 
+#include "base/machine.h"
+
+class EventLog;
+class ModalUi;
 class RunView;
 class TDataModule1;
 
@@ -11,8 +15,8 @@ class TDataModule1;
 // display and storage in `totali_temp`.
 class RunningTotals {
  public:
-  static constexpr int kQualities = 4;
-  static constexpr int kClasses = 15;
+  static constexpr int kQualities = machine::kQualities;
+  static constexpr int kClasses = machine::kClasses;
 
   std::array<std::array<qint64, kClasses>, kQualities> T{};
   std::array<qint64, kQualities> Q{};
@@ -37,9 +41,14 @@ class RunningTotals {
   static QString storedPercentText(double percent);
 
   void ShowTotals(RunView& view, bool inGrams) const;
-  // Rewrites the single row of `totali_temp` and shows its stored percentages. Does
-  // nothing when the table does not exist.
-  void StoreLotInProgress(TDataModule1& data, RunView& view);
+  // Rewrites the single row of `totali_temp` in one transaction and shows its stored
+  // percentages. Does nothing when the table does not exist. A refused store leaves the
+  // previous row as it was; it is told once, and again only when the cause changes (the
+  // event log gets every one). Returns whether the row was stored.
+  bool StoreLotInProgress(TDataModule1& data, RunView& view, ModalUi& ui, EventLog* log = nullptr);
+
+ private:
+  QString lastStoreError_;
 };
 
 // The header of the lot in progress, kept in `temporary` across a restart.
@@ -47,7 +56,10 @@ struct LotHeader {
   QString program = QStringLiteral("000");
   QString producer = QStringLiteral("00000");
 
-  // True when `temporary` holds a row; then `rememberedProgram` is its program number.
-  bool ReadLotHeader(TDataModule1& data, int* rememberedProgram);
+  enum class Read { Found, Empty, Failed };
+  // Found when `temporary` holds a row; then `rememberedProgram` is its program number.
+  // Empty only when the table was read and holds no lot; Failed when it could not be
+  // read (the cause was told).
+  Read ReadLotHeader(TDataModule1& data, int* rememberedProgram);
   void StoreLotHeader(TDataModule1& data) const;
 };

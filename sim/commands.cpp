@@ -16,6 +16,8 @@ QString help() {
       "cadence N             cups per second times ten\n"
       "long-status on|off    status replies with the five fc values\n"
       "line-speed BAUD       emulate the line speed (0: as fast as possible)\n"
+      "unit N                grams per board weight unit: the station's xmoltiply (1 when 0)\n"
+      "plain-ends on|off     replies end at their CR and the CR of a command is not echoed\n"
       "fault none|no-echo|no-last-echo|no-reply|short-reply|garbled-reply|slow MS\n"
       "status                what the board holds\n");
 }
@@ -58,6 +60,18 @@ QString apply(SimBoard& b, const QString& line, qint64 nowMs) {
     b.settings.meanWeight = mean;
     b.settings.sdWeight = sd;
     return QStringLiteral("ok: weights %1 %2").arg(mean).arg(sd);
+  }
+  if (cmd == QLatin1String("unit")) {
+    const int n = number(1);
+    if (!ok || n < 0 || n > 999) return QStringLiteral("error: unit needs 0 to 999 grams");
+    b.settings.unit = n < 1 ? 1 : n;
+    return QStringLiteral("ok: unit %1").arg(b.settings.unit);
+  }
+  if (cmd == QLatin1String("plain-ends")) {
+    const bool plain = arg == QLatin1String("on");
+    b.settings.echoCr = !plain;
+    b.settings.afterReply = plain ? QByteArray() : QByteArrayLiteral("\n");
+    return QStringLiteral("ok: plain-ends %1").arg(plain ? "on" : "off");
   }
   if (cmd == QLatin1String("lot-size") || cmd == QLatin1String("cadence") ||
       cmd == QLatin1String("line-speed")) {

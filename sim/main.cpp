@@ -27,7 +27,7 @@ void usage() {
   std::fputs(
       "Uso: campionatrice-sim [--port N] [--settings FILE] [--control FIFO] [--model 0-3|old]\n"
       "                       [--lot-size N] [--mean G] [--sd G] [--cadence N] [--line-speed BAUD]\n"
-      "                       [--long-status] [--trace FILE] [--phase-ms MS]\n"
+      "                       [--long-status] [--trace FILE] [--phase-ms MS] [--unit G] [--plain-ends]\n"
       "Puts a simulated controller board on a pseudo-terminal and publishes it as COM N\n"
       "(default 1) in the station's settings store. Commands on standard input or the FIFO:\n",
       stdout);
@@ -104,6 +104,11 @@ int main(int argc, char* argv[]) {
       ++i;
     } else if (a == QLatin1String("--long-status")) {
       startCommands << QStringLiteral("long-status on");
+    } else if (a == QLatin1String("--plain-ends")) {
+      startCommands << QStringLiteral("plain-ends on");
+    } else if (a == QLatin1String("--unit")) {
+      startCommands << QStringLiteral("unit ") + value;
+      ++i;
     } else {
       std::fprintf(stderr, "campionatrice-sim: unknown option %s\n", a.toLocal8Bit().constData());
       usage();
@@ -141,6 +146,18 @@ int main(int argc, char* argv[]) {
       std::fflush(traceFile);
     };
   }
+
+  // A line that breaks the board's layouts is told at once, on standard output and in the
+  // trace: the station sent something a real board would misread.
+  board->onProtocolError = [traceFile](const QString& text) {
+    const QByteArray t = text.toLocal8Bit();
+    std::printf("campionatrice-sim: %s\n", t.constData());
+    std::fflush(stdout);
+    if (traceFile) {
+      std::fprintf(traceFile, "%s\n", t.constData());
+      std::fflush(traceFile);
+    }
+  };
 
   if (!peer.start()) {
     std::fprintf(stderr, "campionatrice-sim: cannot create a pseudo-terminal: %s\n",

@@ -1,6 +1,7 @@
 #include "sim/simboard.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace {
@@ -60,8 +61,10 @@ bool SimBoard::isLastBeforeCr(const QByteArray& line) const {
 QByteArray SimBoard::receive(char c, qint64 nowMs) {
   if (!powered_) return {};
   const auto echo = [&](char ch) -> QByteArray {
-    if (faults.noEcho) return {};
-    if (faults.noLastEcho && isLastBeforeCr(line_)) return {};
+    if (faults.noEcho || (faults.noLastEcho && isLastBeforeCr(line_))) {
+      echoWithheld_ = true;
+      return {};
+    }
     return QByteArray(1, ch);
   };
 
@@ -73,12 +76,17 @@ QByteArray SimBoard::receive(char c, qint64 nowMs) {
   if (c == CR) {
     const QByteArray line = line_;
     const Mode mode = mode_;
+    // A line whose echo the board withheld is one the station ends early with a CR: what
+    // arrives is the station's abort, not a line to check.
+    const bool aborted = echoWithheld_;
     line_.clear();
     mode_ = Mode::Unknown;
+    echoWithheld_ = false;
     if (line.isEmpty()) return {};
     QByteArray out;
     if (mode == Mode::WholeLine && !faults.noEcho) out += line.mid(1) + CR;
-    return out + execute(line, nowMs);
+    else if (mode == Mode::PerCharacter && settings.echoCr && !faults.noEcho) out += CR;
+    return out + execute(line, nowMs, !aborted);
   }
   if (line_.size() > 700) {  // noise without a CR: start again
     line_.clear();
@@ -102,9 +110,11 @@ QByteArray SimBoard::receive(char c, qint64 nowMs) {
 
 QByteArray SimBoard::reply(QByteArray line) const {
   if (faults.noReply) return {};
-  if (faults.shortReply) return line.left((line.size() - 1) / 2) + CR;
+  if (!faults.replyWith.isEmpty()) return faults.replyWith + settings.afterReply;
+  line += settings.afterReply;
+  if (faults.shortReply) return line.left((line.size() - 1 - settings.afterReply.size()) / 2) + CR + settings.afterReply;
   if (faults.garbledReply) {
-    for (qsizetype i = 1; i + 1 < line.size(); i += 3) line[i] = '?';
+    for (qsizetype i = 1; i + 1 + settings.afterReply.size() < line.size(); i += 3) line[i] = '?';
   }
   return line;
 }
@@ -114,10 +124,122 @@ void SimBoard::setTotal(int line, int cls, qint64 value, bool memorised) {
   (memorised ? memorised_ : totals_)[line][cls - 1] = value;
 }
 
-QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs) {
+namespace {
+
+bool allDigits(const QByteArray& b) {
+  return std::all_of(b.begin(), b.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+void SimBoard::protocolError(const QByteArray& line, const QString& what) {
+  QByteArray shown = line;
+  shown.replace('\x1b', "<ESC>");
+  const QString text = QStringLiteral("protocol error: %1: %2").arg(QString::fromLatin1(shown), what);
+  protocolErrors_.append(text);
+  if (onProtocolError) onProtocolError(text);
+}
+
+bool SimBoard::valid(const QByteArray& line, bool report) {
+  // The payload layouts the board takes, by command; lengths count the payload only.
+  const QByteArray p = line.mid(1);
+  const char cmd = line.at(0);
+  const auto bad = [&](const QString& what) {
+    if (report) protocolError(line, what);
+    return false;
+  };
+  switch (cmd) {
+    case 'A':
+      return (p == "0" || p == "1") ? true : bad(QStringLiteral("status request is A0 or A1"));
+    case 'C': {
+      // 103 digits; a new board's line has the suffix: the tare letter and two digits.
+      if (p.size() != 103 && p.size() != 106) return bad(QStringLiteral("configuration of %1 characters, not 103 or 106").arg(p.size()));
+      if (!allDigits(p.left(103))) return bad(QStringLiteral("configuration with a non-digit in its first 103 characters"));
+      if (p.size() == 106 && (!std::isalpha(static_cast<unsigned char>(p.at(103))) || !allDigits(p.mid(104))))
+        return bad(QStringLiteral("configuration suffix is not a letter and two digits"));
+      return true;
+    }
+    case 'F': {
+      // Program number, line index, 16 boundaries of 3 digits; a line grading the reject
+      // quality carries no boundaries.
+      if (p.size() != 51 && p.size() != 3) return bad(QStringLiteral("weight line of %1 characters, not 51").arg(p.size()));
+      if (!allDigits(p)) return bad(QStringLiteral("weight line with a non-digit"));
+      if (p.at(2) > '3') return bad(QStringLiteral("weight line index above 3"));
+      return true;
+    }
+    case 'G': {
+      if (p.size() != 11) return bad(QStringLiteral("exit line of %1 characters, not 11").arg(p.size()));
+      if (!allDigits(p)) return bad(QStringLiteral("exit line with a non-digit"));
+      const int c = p.left(2).toInt();
+      if (c < 1 || c > 12) return bad(QStringLiteral("exit line for class %1").arg(c));
+      if (p.at(2) > '3') return bad(QStringLiteral("exit line index above 3"));
+      return true;
+    }
+    case 'V':
+    case 'v':
+      if (p == "1") return true;
+      if (p.size() == 2 && p.at(0) == '2' && p.at(1) >= '0' && p.at(1) <= '3') return true;
+      return bad(QStringLiteral("totals request is %1 1 or %1 20 to 23").arg(QLatin1Char(cmd)));
+    case 'Z':
+    case 'S':
+    case 'T':
+      return p.isEmpty() ? true : bad(QStringLiteral("command takes no payload"));
+    case '>':
+      return (p == "0" || p == "1") ? true : bad(QStringLiteral("identification is >0 or >1"));
+    case '-':
+      if (p == "0" || p == "1" || p == "2") return true;
+      if (p.startsWith('3')) return (p.size() == 11 && allDigits(p)) ? true : bad(QStringLiteral("machine parameters are -3 and 10 digits"));
+      if (p == "40" || p == "41") return true;
+      return bad(QStringLiteral("unknown - command"));
+    case '(':
+      return (p.size() == 16 && allDigits(p)) ? true : bad(QStringLiteral("calibration factors are 16 digits"));
+    default:
+      return true;  // the service commands are checked by their own tests
+  }
+}
+
+void SimBoard::takeProgramLine(const QByteArray& line) {
+  programLines_.append(line);
+  const QByteArray p = line.mid(1);
+  const int l = p.at(2) - '0';
+  if (line.at(0) == 'F') {
+    const int number = p.left(2).toInt();
+    // Weight line 1 opens a transfer; the others must carry the same program number.
+    if (l == 0) pending_ = Pending{};
+    if (pending_.program >= 0 && pending_.program != number) {
+      protocolError(line, QStringLiteral("program %1 inside the transfer of program %2").arg(number).arg(pending_.program));
+      pending_ = Pending{};
+      return;
+    }
+    pending_.program = number;
+    pending_.weights[l] = true;
+    for (int b = 0; b < 16; ++b) pending_.boundaries[l][b] = p.size() == 51 ? p.mid(3 + 3 * b, 3).toInt() : 0;
+  } else {
+    if (pending_.program < 0) {
+      protocolError(line, QStringLiteral("exit line before any weight line"));
+      return;
+    }
+    const int c = p.left(2).toInt();
+    pending_.exits[l][c - 1] = true;
+    pending_.exitTexts[l][c - 1] = QString::fromLatin1(p.mid(3, 8));
+  }
+  bool whole = std::all_of(pending_.weights.begin(), pending_.weights.end(), [](bool b) { return b; });
+  for (const auto& lineExits : pending_.exits)
+    whole = whole && std::all_of(lineExits.begin(), lineExits.end(), [](bool b) { return b; });
+  if (!whole) return;
+  program_ = pending_.program;
+  boundaries_ = pending_.boundaries;
+  exits_ = pending_.exitTexts;
+  pending_ = Pending{};
+}
+
+QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs, bool check) {
   received_.append(line);
   if (received_.size() > 100000) received_.removeFirst();
   if (onLine) onLine(line);
+  // A line the station ended early is dropped like any malformed one, but it is the
+  // board's fault, not the station's.
+  if (!valid(line, check)) return {};
   const char cmd = line.at(0);
   const char arg = line.size() > 1 ? line.at(1) : '\0';
   switch (cmd) {
@@ -132,21 +254,10 @@ QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs) {
       if (state_ == '0') setState('1', nowMs);
       return {};
     }
-    case 'F': {
-      programLines_.append(line);
-      const int l = line.mid(3, 1).toInt();
-      if (l < 0 || l > 3) return {};
-      program_ = line.mid(1, 2).toInt();
-      for (int b = 0; b < 16; ++b) boundaries_[l][b] = line.mid(4 + 3 * b, 3).toInt();
+    case 'F':
+    case 'G':
+      takeProgramLine(line);
       return {};
-    }
-    case 'G': {
-      programLines_.append(line);
-      const int c = line.mid(1, 2).toInt();
-      const int l = line.mid(3, 1).toInt();
-      if (c >= 1 && c <= 12 && l >= 0 && l <= 3) exits_[l][c - 1] = QString::fromLatin1(line.mid(4, 8));
-      return {};
-    }
     case 'V':
     case 'v': {
       auto& set = cmd == 'V' ? totals_ : memorised_;
@@ -171,6 +282,7 @@ QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs) {
       for (auto& l : memorised_) l.fill(0);
       program_ = 0;
       programLines_.clear();
+      pending_ = Pending{};
       configuration_.clear();
       cup_ = 0;
       wrongCups_ = 0;
@@ -304,6 +416,12 @@ void SimBoard::gradeCup() {
   if (settings.lotSize > 0 && fruits_ >= settings.lotSize) endLotNow();
 }
 
+void SimBoard::selectProgram(int program, const std::array<int, 16>& boundaries) {
+  program_ = program;
+  for (auto& l : boundaries_) l = boundaries;
+  for (auto& l : exits_) l.fill(QStringLiteral("00000000"));
+}
+
 void SimBoard::endLotNow() {
   memorised_ = totals_;
   state_ = '5';
@@ -320,6 +438,7 @@ void SimBoard::powerOn(qint64 nowMs) {
   powered_ = true;
   zeroTotals();
   program_ = 0;
+  pending_ = Pending{};
   configuration_.clear();
   cup_ = 0;
   wrongCups_ = 0;
@@ -339,5 +458,6 @@ QString SimBoard::describe() const {
       .arg(fruits_)
       .arg(grand)
       .arg(settings.oldBoard ? QStringLiteral("old") : QString::number(settings.model))
-      .arg(configuration_.isEmpty() ? QStringLiteral(" (not configured)") : QString());
+      .arg(configuration_.isEmpty() ? QStringLiteral(" (not configured)") : QString()) +
+         QStringLiteral(" unit=%1 protocol-errors=%2").arg(settings.unit).arg(protocolErrors_.size());
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <random>
@@ -29,6 +30,10 @@ class SimBoard : public SerialDevice {
     int lotSize = 0;            // fruits per lot; 0: the lot ends only when told
     int unit = 1;               // grams per board weight unit
     int phaseMs = 1000;         // time in each of the states 1 to 3 before working
+    // How a real board may end its lines: the CR of a per-character command echoed before
+    // the reply, and bytes after a reply's CR (a line feed). The station must take both.
+    bool echoCr = true;
+    QByteArray afterReply = QByteArrayLiteral("\n");
     quint32 seed = 12345;
   };
 
@@ -39,6 +44,7 @@ class SimBoard : public SerialDevice {
     bool shortReply = false;    // replies with half the line and CR
     bool garbledReply = false;  // replies with some characters replaced
     int slowCharMs = 0;         // every character sent takes this long
+    QByteArray replyWith;       // every reply is this line instead (a board answering badly)
   };
 
   SimBoard();
@@ -60,6 +66,9 @@ class SimBoard : public SerialDevice {
   void powerOff();
   void powerOn(qint64 nowMs = 0);
   void endLotNow();
+  // The board takes a program as if its whole transfer had arrived (scripting a program
+  // chosen at the machine): the same boundaries on every line, no exits.
+  void selectProgram(int program, const std::array<int, 16>& boundaries);
   bool powered() const { return powered_; }
 
   // What the board holds, for tests and the simulator's status command.
@@ -80,6 +89,11 @@ class SimBoard : public SerialDevice {
   bool qualityAlarm() const { return qualityAlarm_; }
   int fruitsInLot() const { return fruits_; }
   int resets() const { return resets_; }
+  // Lines that broke the board's layouts, counted since the board was made, with what was
+  // wrong; each also goes to onProtocolError (the simulator's trace). Tests fail on any.
+  int protocolErrors() const { return static_cast<int>(protocolErrors_.size()); }
+  const QStringList& protocolErrorTexts() const { return protocolErrors_; }
+  std::function<void(const QString&)> onProtocolError;
   // Every program line ("F" and "G", with the letter) received since power-on or reset.
   const QList<QByteArray>& programLines() const { return programLines_; }
   // Every command line received, without its CR, in order.
@@ -104,9 +118,15 @@ class SimBoard : public SerialDevice {
   enum class Mode { Unknown, PerCharacter, WholeLine, NoEcho };
 
   QByteArray receive(char c, qint64 nowMs);
-  QByteArray execute(const QByteArray& line, qint64 nowMs);
+  QByteArray execute(const QByteArray& line, qint64 nowMs, bool check);
   QByteArray reply(QByteArray line) const;
   bool isLastBeforeCr(const QByteArray& line) const;
+  // Checks a command line against the board's layouts; false (and a protocol error) when
+  // it breaks them.
+  bool valid(const QByteArray& line, bool report);
+  void protocolError(const QByteArray& line, const QString& what);
+  bool echoWithheld_ = false;  // an echo of the current line was not given (a fault)
+  void takeProgramLine(const QByteArray& line);
   void setState(char s, qint64 nowMs);
   void zeroTotals();
   void gradeCup();
@@ -135,6 +155,15 @@ class SimBoard : public SerialDevice {
   QList<QByteArray> programLines_;
   QList<QByteArray> received_;
   QByteArray noise_;
+  QStringList protocolErrors_;
+  // A program arrives in 52 lines; it is graded with only once all have come.
+  struct Pending {
+    int program = -1;
+    std::array<bool, 4> weights{};
+    std::array<std::array<bool, 12>, 4> exits{};
+    std::array<std::array<int, 16>, 4> boundaries{};
+    std::array<std::array<QString, 12>, 4> exitTexts;
+  } pending_;
   std::array<std::array<int, 16>, 4> boundaries_{};
   std::array<std::array<QString, 12>, 4> exits_;
   std::array<std::array<qint64, 15>, 4> totals_{};

@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "app/tmain.h"
+#include "db/databaseacc.h"
+#include "sampling/maincycle.h"
+#include "sampling/runcommands.h"
 #include "link/portmap.h"
 #include "sim/ptypeer.h"
 #include "sim/simboard.h"

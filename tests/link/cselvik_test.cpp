@@ -1,3 +1,4 @@
+#include <QFile>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -21,7 +22,12 @@ struct LinkFixture : ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(peer.start()) << peer.errorString().toStdString();
     link = std::make_unique<cSelvik>(1, 19200, peer.devicePath(), env.clock, env.ui);
+    link->setEventLog(env.log.get());
     ASSERT_TRUE(link->Open());
+  }
+  void TearDown() override {
+    // The station never sends a line that breaks the board's layouts.
+    peer.with<SimBoard>([](SimBoard& b) { EXPECT_EQ(b.protocolErrorTexts().join('\n').toStdString(), ""); });
   }
   void board_(const std::function<void(SimBoard&)>& f) { peer.with<SimBoard>(f); }
   // The board works on its own thread: wait (for real, briefly) until it has taken a line.
@@ -119,21 +125,56 @@ TEST_F(LinkFixture, MissingShortAndGarbledRepliesAreHandled) {
   EXPECT_EQ(env.ui.beepCount(), 0);
   EXPECT_FALSE(link->RequestTotals("20", cSelvik::kLongTimeout));
   EXPECT_EQ(env.ui.beepCount(), 1) << "other requests beep";
-
-  board_([](SimBoard& b) { b.faults = {}; b.faults.shortReply = true; });
-  ASSERT_TRUE(link->RequestTotals("21", cSelvik::kLongTimeout));
-  const rcRichiestaTotali t = link->GetTotals();
-  EXPECT_EQ(t.classValue[6], QStringLiteral("00000000"));
-  EXPECT_EQ(t.classValue[7].size(), 4);
-  EXPECT_TRUE(t.classValue[8].isEmpty());
+  EXPECT_FALSE(link->lastReplyBad()) << "no reply is not a bad reply";
 
   board_([](SimBoard& b) { b.faults = {}; b.faults.garbledReply = true; });
-  ASSERT_TRUE(link->RequestStatus(cSelvik::kShortTimeout));
-  EXPECT_TRUE(link->GetStatus().program.contains(QLatin1Char('?')));
+  ASSERT_TRUE(link->RequestStatus(cSelvik::kShortTimeout)) << "the state survived: a status";
+  EXPECT_EQ(link->GetStatus().program, QStringLiteral("?0"));
 
   board_([](SimBoard& b) { b.faults = {}; b.faults.slowCharMs = 3; });
   ASSERT_TRUE(link->RequestStatus(cSelvik::kShortTimeout));
   EXPECT_EQ(link->GetStatus().state, QStringLiteral("0"));
+}
+
+TEST_F(LinkFixture, RepliesWithoutTheirLayoutAreRefusedAndTheLastGoodOneStays) {
+  board_([](SimBoard& b) { b.faults = {}; b.setTotal(0, 1, 4321); });
+  ASSERT_TRUE(link->RequestTotals("20", cSelvik::kLongTimeout));
+  ASSERT_TRUE(link->RequestStatus(cSelvik::kShortTimeout));
+  ASSERT_TRUE(link->RequestModel(cSelvik::kShortTimeout));
+  const QByteArray digits = QByteArray(120, '1');
+  struct Case { const char* what; QByteArray reply; };
+  const Case totals[] = {{"short", digits.left(60) + "\r"},
+                         {"garbled", digits.left(50) + "?" + digits.mid(51) + "\r"},
+                         {"signed", "-0000001" + digits.mid(8) + "\r"},
+                         {"blank field", QByteArray(8, ' ') + digits.mid(8) + "\r"}};
+  for (const Case& c : totals) {
+    board_([&](SimBoard& b) { b.faults.replyWith = c.reply; });
+    EXPECT_FALSE(link->RequestTotals("20", cSelvik::kLongTimeout)) << c.what;
+    EXPECT_TRUE(link->lastReplyBad()) << c.what;
+    EXPECT_EQ(link->GetTotals().classValue[0], QStringLiteral("00004321")) << c.what;
+  }
+  board_([](SimBoard& b) { b.faults.replyWith = "   1234567890\r"; });
+  EXPECT_FALSE(link->RequestStatus(cSelvik::kShortTimeout)) << "a blank state is no state";
+  board_([](SimBoard& b) { b.faults.replyWith = "71212300500003\r"; });
+  EXPECT_FALSE(link->RequestStatus(cSelvik::kShortTimeout)) << "state 7 is unknown";
+  EXPECT_EQ(link->GetStatus().state, QStringLiteral("0"));
+  board_([](SimBoard& b) { b.faults.replyWith = "1R\r"; });
+  EXPECT_FALSE(link->RequestModel(cSelvik::kShortTimeout));
+  EXPECT_EQ(link->GetModel(), 3) << "the last good model stays";
+  // Blanks before the digits are a board's padding, not a fault.
+  board_([&](SimBoard& b) { b.faults.replyWith = "    1234" + digits.mid(8) + "\r"; });
+  ASSERT_TRUE(link->RequestTotals("20", cSelvik::kLongTimeout));
+  EXPECT_EQ(link->GetTotals().classValue[0], QStringLiteral("    1234"));
+
+  // The first bad reply of a run is logged once, with its control bytes made visible; the
+  // next run after a good reply is logged again.
+  board_([&](SimBoard& b) { b.faults.replyWith = "7\x1b\r"; });
+  EXPECT_FALSE(link->RequestStatus(cSelvik::kShortTimeout));
+  EXPECT_FALSE(link->RequestStatus(cSelvik::kShortTimeout));
+  const QByteArray log = env.readFile(QStringLiteral("morvel.log"));
+  EXPECT_TRUE(log.contains("risposta non valida a V20: " + digits.left(60) + "<CR>")) << log.toStdString();
+  EXPECT_TRUE(log.contains("risposta non valida a A0: 7<ESC><CR>")) << log.toStdString();
+  EXPECT_EQ(log.count("risposta non valida"), 2) << log.toStdString();
 }
 
 TEST_F(LinkFixture, NoiseAndLateRepliesLeftOnTheLineAreNotTakenForTheNextReply) {
@@ -233,4 +274,44 @@ TEST(cSelvikParse, TareTableBeyond512CupsIsNotStored) {
   EXPECT_EQ(t.tare[511], QStringLiteral("1004"));
   EXPECT_EQ(t.tare[512 + 510], QStringLiteral("1001"));
   for (const QString& v : t.tare) EXPECT_NE(v, QStringLiteral("1008"));
+}
+
+TEST_F(LinkFixture, ALineThatGoesAwayFailsItsCommandsAndIsOpenedAgainWhenItComesBack) {
+  // The station reaches the board through a device name, as through a USB adapter's.
+  link->Close();
+  const QString device = env.path(QStringLiteral("ttyUSB0"));
+  ASSERT_TRUE(QFile::link(peer.devicePath(), device));
+  cSelvik usb(1, 19200, device, env.clock, env.ui);
+  usb.setEventLog(env.log.get());
+  ASSERT_TRUE(usb.Open());
+  ASSERT_TRUE(usb.RequestStatus(cSelvik::kShortTimeout));
+
+  peer.stop();  // unplugged
+  EXPECT_FALSE(usb.SendCommand("Z", "")) << "a line that cannot be written is no success";
+  EXPECT_FALSE(usb.isOpen()) << "the lost device is released";
+  EXPECT_FALSE(usb.RequestStatus(cSelvik::kShortTimeout));
+  EXPECT_FALSE(usb.RequestStatus(cSelvik::kShortTimeout));
+
+  PtyPeer again{std::make_unique<SimBoard>()};  // plugged back in
+  ASSERT_TRUE(again.start());
+  QFile::remove(device);
+  ASSERT_TRUE(QFile::link(again.devicePath(), device));
+  ASSERT_TRUE(usb.RequestStatus(cSelvik::kShortTimeout)) << "the next poll opens it again";
+  EXPECT_TRUE(usb.isOpen());
+
+  const QByteArray log = env.readFile(QStringLiteral("morvel.log"));
+  EXPECT_EQ(log.count("linea centralina persa ("), 1) << log.toStdString();
+  EXPECT_EQ(log.count("linea centralina: impossibile aprire COM1 (" + device.toLocal8Bit()), 1) << log.toStdString();
+  EXPECT_EQ(log.count("linea centralina riaperta: COM1 (" + device.toLocal8Bit() + ")"), 1) << log.toStdString();
+}
+
+TEST(cSelvikOpen, APortThatCannotBeOpenedIsLoggedWithItsDeviceAndReason) {
+  TestEnv env;
+  cSelvik link(3, 19200, env.path(QStringLiteral("no-such-device")), env.clock, env.ui);
+  link.setEventLog(env.log.get());
+  EXPECT_FALSE(link.Open());
+  EXPECT_FALSE(link.SendCommand("Z", ""));
+  EXPECT_TRUE(env.readFile(QStringLiteral("morvel.log"))
+                  .contains("linea centralina: impossibile aprire COM3 (" + env.path(QStringLiteral("no-such-device")).toLocal8Bit() +
+                            ": apertura: No such file or directory)"));
 }

@@ -9,6 +9,9 @@
 #include <unistd.h>
 
 #include "app/tmain.h"
+#include "db/databaseacc.h"
+#include "sampling/maincycle.h"
+#include "sampling/runcommands.h"
 #include "base/text.h"
 #include "link/portmap.h"
 #include "sim/ptypeer.h"
@@ -43,6 +46,8 @@ struct RunFixture : ::testing::Test {
   void TearDown() override {
     if (main) main->close();
     main.reset();
+    // The station never sends a line that breaks the board's layouts.
+    if (peer) sim([](SimBoard& b) { EXPECT_EQ(b.protocolErrorTexts().join('\n').toStdString(), ""); });
     peer.reset();
   }
 
@@ -68,6 +73,16 @@ struct RunFixture : ::testing::Test {
       ::usleep(5000);
     }
     return got;
+  }
+  // The board works on its own thread: waits (for real, briefly) until the check holds.
+  bool eventually(const std::function<bool(SimBoard&)>& check) {
+    for (int i = 0; i < 200; ++i) {
+      bool done = false;
+      sim([&](SimBoard& b) { done = check(b); });
+      if (done) return true;
+      ::usleep(5000);
+    }
+    return false;
   }
   QByteArray log() const { return env.readFile(QStringLiteral("morvel.log")); }
   QString label(const QString& name) { return main->findChild<QLabel*>(name)->text(); }
@@ -160,9 +175,9 @@ TEST_F(RunFixture, AProgramChangeShowsTheProgramAndReadsTheTotals) {
   start();
   poll();
   sim([](SimBoard& b) {
-    QByteArray f = "F070";
-    for (int i = 0; i < 16; ++i) f += QByteArray::number(80 + 20 * i).rightJustified(3, '0');
-    b.onBytes(f + "\r", 0);
+    std::array<int, 16> limits{};
+    for (int i = 0; i < 16; ++i) limits[i] = 80 + 20 * i;
+    b.selectProgram(7, limits);
     b.setTotal(0, 3, 1500);
     b.setTotal(1, 3, 3000);
     b.clearReceived();
@@ -271,9 +286,9 @@ TEST_F(RunFixture, TheRememberedProgramIsReloadedIntoAWorkingBoardWithoutOne) {
     ++ticks;
   }
   EXPECT_EQ(ticks, 55);
-  EXPECT_EQ(main->panelText(2), QStringLiteral("Trasf. =171 %"));
-  EXPECT_EQ(lines(52).count() >= 52, true);
-  sim([](SimBoard& b) { EXPECT_EQ(b.program(), 3); });
+  EXPECT_EQ(main->panelText(2), QStringLiteral("Trasf. =100 %"));
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.programLines().size() == ProgramTransfer::kLines; }));
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.program() == 3; }));
 }
 
 TEST_F(RunFixture, AnEmptyLotInProgressIsReportedAtStartUp) {
@@ -327,4 +342,33 @@ TEST(RunDisplay, TotalsAndPercentagesAreFormattedForTheOperator) {
   EXPECT_EQ(RunningTotals::storedPercentText(0.01234), QStringLiteral("0") + sep + QStringLiteral("01"));
   EXPECT_EQ(RunningTotals::percentText(100.0 / 3), QStringLiteral("33.33"));
   EXPECT_EQ(RunCommands::productionText(7), QStringLiteral("Produzione oraria =    7 ql/h"));
+}
+
+TEST_F(RunFixture, ATransferStoppedByARefusedLineSaysSoAndStartsAgainFromTheFirstLine) {
+  storeProgram(3, QStringLiteral("Albicocche"));
+  start();
+  working();
+  main->programs().LoadProgramForBoard(3, main->runState().lastBoardState);
+  ASSERT_TRUE(main->programs().transfer.running);
+  for (int i = 0; i < 10; ++i) main->mainCycle().Timer1Timer();
+  EXPECT_EQ(main->panelText(2), QStringLiteral("Trasf. = 17 %"));  // 9 of 52 lines
+  sim([](SimBoard& b) { b.faults.noEcho = true; });
+  main->mainCycle().Timer1Timer();
+  EXPECT_FALSE(main->programs().transfer.running) << "a refused line stops the transfer";
+  EXPECT_EQ(main->panelText(2), QStringLiteral("Trasf. interrotto (17 %)"));
+  EXPECT_TRUE(log().contains("trasferimento programma interrotto: riga non accettata G06000000000\r\n")) << log().toStdString();
+  sim([](SimBoard& b) { EXPECT_EQ(b.program(), 0) << "the board never grades with half a program"; });
+
+  sim([](SimBoard& b) {
+    b.faults = {};
+    b.clearReceived();
+  });
+  main->programs().LoadProgramForBoard(3, main->runState().lastBoardState);
+  int ticks = 0;
+  while (main->programs().transfer.running && ticks++ < 100) main->mainCycle().Timer1Timer();
+  EXPECT_EQ(main->panelText(2), QStringLiteral("Trasf. =100 %"));
+  const QList<QByteArray> sent = lines(52);
+  ASSERT_FALSE(sent.isEmpty());
+  EXPECT_TRUE(sent.front().startsWith("F030")) << "the transfer starts again from the first line";
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.program() == 3; }));
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "programs/programs.h"
+#include "sampling/runview.h"
+
+// Everything the station object shows: the sampling run's controls and panels, the
+// current program, and the few steps of the show sequence that touch the main window
+// itself. The main window implements it; tests may implement it without a screen.
+class StationView : public RunView, public ProgramDisplay {
+ public:
+  // The caption as the window was first shown.
+  virtual QString caption() const = 0;
+  // Every class, quality and grand total and percentage emptied.
+  virtual void clearTotalsDisplays() = 0;
+  // "gr" or "Kg" after every total.
+  virtual void setUnitCaptions(bool grams) = 0;
+  // The customer logo; a null image empties its place.
+  virtual void showCustomerLogo(const QImage& logo) = 0;
+  // The keyboard focus on the lot number field.
+  virtual void focusLotNumber() = 0;
+  // The station asks to be closed once the command or tick under way has finished.
+  virtual void closeWhenIdle() = 0;
+};
