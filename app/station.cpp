@@ -158,13 +158,17 @@ void Station::FormShow() {
   }
   view_.setPanel(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
 
-  programs_->RefreshProgramList();
+  // An archive that cannot be reached is told once, with its cause, and not again by every
+  // list the show sequence fills.
+  const bool archive = data_->Database1.Connect();
+  if (archive) programs_->RefreshProgramList();
 
   view_.setText(QStringLiteral("Costo"), QString());
 
   // The lot in progress left by the previous run: its program is reloaded into a board
-  // that reports none. An archive that cannot be read was told with its cause.
-  if (lotHeader_.ReadLotHeader(*data_, &state_.rememberedProgram) == LotHeader::Read::Empty)
+  // that reports none. "Bolla temporanea non presente!" only when the archive was read
+  // and holds no lot.
+  if (archive && lotHeader_.ReadLotHeader(*data_, &state_.rememberedProgram) == LotHeader::Read::Empty)
     env_.ui.message(tr("Bolla temporanea non presente!"), ModalUi::Icon::Information);
 
   state_.productionStart = RunState::minutesSinceOrigin(env_.clock.now());

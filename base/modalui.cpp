@@ -10,6 +10,17 @@
 
 #include "base/eventlog.h"
 
+namespace {
+std::function<void(const QString&)>& unexpectedHandler() {
+  static std::function<void(const QString&)> handler;
+  return handler;
+}
+}  // namespace
+
+void ModalUi::setUnexpectedMessageHandler(std::function<void(const QString&)> handler) {
+  unexpectedHandler() = std::move(handler);
+}
+
 ModalUi::ModalUi(Mode mode) : mode_(mode) {}
 ModalUi::~ModalUi() = default;
 
@@ -30,13 +41,19 @@ ModalUi::Answer ModalUi::message(const QString& text, Icon icon, Buttons buttons
     case Mode::Unattended:
       report(text);
       return affirmative(buttons);
-    case Mode::Scripted:
+    case Mode::Scripted: {
       if (!answers_.empty()) {
-        const Answer a = answers_.front();
+        const Queued q = answers_.front();
         answers_.pop_front();
-        return a;
+        if (q.whileShown) q.whileShown();
+        if (q.text.isEmpty() || q.text == text) return q.answer;
+        if (unexpectedHandler())
+          unexpectedHandler()(QStringLiteral("message \"%1\" where \"%2\" was expected").arg(text, q.text));
+        return q.answer;
       }
+      if (unexpectedHandler()) unexpectedHandler()(QStringLiteral("unexpected message \"%1\"").arg(text));
       return affirmative(buttons);
+    }
     case Mode::Interactive:
       break;
   }

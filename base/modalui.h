@@ -56,9 +56,25 @@ class ModalUi {
   // becomes the user's home folder, anything else is taken as it is.
   static QString localFolder(const QString& stationFolder);
 
-  // Scripted answers, taken in order. A message with no queued answer is answered OK or
-  // Yes; a file dialog with none is cancelled; a window with none is accepted untouched.
-  void queueAnswer(Answer answer) { answers_.push_back(answer); }
+  // Scripted answers, taken in order. A message with no queued answer is unexpected: it is
+  // handed to the unexpected-message handler (tests fail there, naming its text) and then
+  // answered OK or Yes. A file dialog with none is cancelled; a window with none is
+  // accepted untouched.
+  // `whileShown` runs while the box is up, as whatever else the message loop would do
+  // meanwhile (a signal arriving, a timer).
+  void queueAnswer(Answer answer, std::function<void()> whileShown = {}) {
+    answers_.push_back({answer, {}, std::move(whileShown)});
+  }
+  // A message the test expects, with its whole text, and the answer to give it. A message
+  // with another text is unexpected.
+  void expectMessage(const QString& text, Answer answer = Answer::Ok, std::function<void()> whileShown = {}) {
+    answers_.push_back({answer, text, std::move(whileShown)});
+  }
+  // Whether every queued answer was taken.
+  bool allAnswersTaken() const { return answers_.empty(); }
+  // Where the scripted mode reports a message nobody queued an answer for (the tests'
+  // entry installs one that fails the running test).
+  static void setUnexpectedMessageHandler(std::function<void(const QString&)> handler);
   void queueFile(std::optional<QString> file) { files_.push_back(std::move(file)); }
   void queueDialog(std::function<int(QDialog&)> fill) { dialogs_.push_back(std::move(fill)); }
 
@@ -78,7 +94,12 @@ class ModalUi {
   Mode mode_;
   EventLog* log_ = nullptr;
   QWidget* parent_ = nullptr;
-  std::deque<Answer> answers_;
+  struct Queued {
+    Answer answer;
+    QString text;  // empty: any text
+    std::function<void()> whileShown;
+  };
+  std::deque<Queued> answers_;
   std::deque<std::optional<QString>> files_;
   std::deque<std::function<int(QDialog&)>> dialogs_;
   QList<Shown> shown_;

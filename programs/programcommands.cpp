@@ -26,7 +26,7 @@ void ProgramCommands::Modifica1Click(int currentProgram, int lastBoardState) {
     const int i = list_.chosenIndex();
     editor_.setWindowTitle(editorTitle(i + 1));
     programs_.ShowProgramInEditor(list_.chosenCode());
-    if (ui_.exec(editor_) == QDialog::Accepted && programs_.StoreProgram(editor_.codprog->text())) {
+    if (ui_.exec(editor_) == QDialog::Accepted && programs_.StoreProgram(programs_.editing.code)) {
       if (i + 1 == currentProgram) {
         programs_.ShowCurrentProgram(currentProgram);
         programs_.PrepareProgramLines(currentProgram);
@@ -59,7 +59,8 @@ void ProgramCommands::Nuovo1Click() {
   }
   const QString savedTitle = editor_.windowTitle();
   editor_.setWindowTitle(editorTitle(code.toInt()));
-  editor_.codprog->setText(code);
+  programs_.editing.code = code;
+  editor_.showModel();
   if (ui_.exec(editor_) == QDialog::Accepted) programs_.StoreProgram(code);
   editor_.setWindowTitle(savedTitle);
 }

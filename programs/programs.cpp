@@ -24,7 +24,9 @@ constexpr int kMaxPrograms = 999;
 
 Programs::Programs(TDataModule1& data, TNewProgram& editor, TListaProgrammi& list, const MachineConfig& config,
                    ModalUi& ui)
-    : data_(data), editor_(editor), listWindow_(list), config_(config), ui_(ui) {}
+    : data_(data), editor_(editor), listWindow_(list), config_(config), ui_(ui) {
+  editor_.bind(editing);
+}
 
 bool Programs::LoadProgram(const QString& code) {
   TTable& t = data_.Table1;
@@ -46,37 +48,39 @@ bool Programs::LoadProgram(const QString& code) {
   return found;
 }
 
-void Programs::ShowProgramInEditor(const QString& code) {
-  LoadProgram(code);
-  const int m = config_.xmoltiply;
-  editor_.NomeProgramma->setText(buffer.description);
-  editor_.codprog->setText(buffer.code);
-  editor_.setNeighbourLink(false);
+ProgramEditorModel Programs::editorModelOf(const ProgramBuffer& program, int m) {
+  ProgramEditorModel e;
+  e.description = program.description;
+  e.code = program.code;
   for (int q = 1; q <= ProgramBuffer::kQualities; ++q) {
     for (int c = 1; c <= ProgramBuffer::kClasses; ++c) {
-      editor_.nomeCal(c, q)->setText(buffer.name(c, q));
-      editor_.pesoCalMin(c, q)->setText(program::toEditorText(buffer.boundary(c, q), m));
-      editor_.pesoCalMax(c, q)->setText(program::toEditorText(buffer.boundary(c + 1, q), m));
+      e.name(c, q) = program.name(c, q);
+      e.min(c, q) = program::toEditorText(program.boundary(c, q), m);
+      e.max(c, q) = program::toEditorText(program.boundary(c + 1, q), m);
     }
     for (int c = 1; c <= ProgramBuffer::kExitClasses; ++c)
-      for (int x = 0; x < 4; ++x) editor_.uscita(c, x, q)->setText(buffer.exit(c, q).mid(2 * x, 2));
+      for (int x = 0; x < ProgramEditorModel::kExits; ++x) e.exit(c, x, q) = program.exit(c, q).mid(2 * x, 2);
   }
+  return e;
+}
+
+void Programs::ShowProgramInEditor(const QString& code) {
+  LoadProgram(code);
+  editing = editorModelOf(buffer, config_.xmoltiply);
+  editor_.showModel();
 }
 
 bool Programs::StoreProgram(const QString& code) {
   const int m = config_.xmoltiply;
+  const ProgramEditorModel& e = editing;
   ProgramBuffer b = buffer;
-  b.description = editor_.NomeProgramma->text();
-  b.code = editor_.codprog->text();
+  b.description = e.description;
+  b.code = e.code;
   for (int q = 1; q <= ProgramBuffer::kQualities; ++q) {
-    for (int c = 1; c <= ProgramBuffer::kClasses; ++c) b.name(c, q) = editor_.nomeCal(c, q)->text();
-    for (int c = 1; c <= ProgramBuffer::kExitClasses; ++c) {
-      QString exits;
-      for (int x = 0; x < 4; ++x) exits += editor_.uscita(c, x, q)->text();
-      b.exit(c, q) = exits;
-    }
+    for (int c = 1; c <= ProgramBuffer::kClasses; ++c) b.name(c, q) = e.name(c, q);
+    for (int c = 1; c <= ProgramBuffer::kExitClasses; ++c) b.exit(c, q) = e.exitText(c, q);
     for (int bb = 1; bb <= ProgramBuffer::kBoundaries; ++bb) {
-      const QString typed = bb <= 15 ? editor_.pesoCalMin(bb, q)->text() : editor_.pesoCalMax(15, q)->text();
+      const QString& typed = e.weight(bb, q);
       std::optional<QString> stored = m >= 2 ? program::toStoredUnits(typed, m) : std::optional<QString>(typed);
       // Every weight must be a whole number before anything is written.
       if (!stored || (!stored->isEmpty() && !text::strictInt(stored->trimmed()))) {
@@ -115,13 +119,14 @@ bool Programs::StoreProgram(const QString& code) {
 }
 
 void Programs::ClearEditor() {
-  editor_.NomeProgramma->clear();
+  editing.description.clear();
   for (int q = 1; q <= ProgramBuffer::kQualities; ++q)
     for (int c = 1; c <= ProgramBuffer::kClasses; ++c) {
-      editor_.nomeCal(c, q)->clear();
-      editor_.pesoCalMin(c, q)->clear();
-      editor_.pesoCalMax(c, q)->clear();
+      editing.name(c, q).clear();
+      editing.min(c, q).clear();
+      editing.max(c, q).clear();
     }
+  editor_.showModel();
 }
 
 void Programs::RefreshProgramList() {
@@ -144,7 +149,8 @@ void Programs::ShowCurrentProgram(int currentProgram) {
     display_->showNoProgram();
     return;
   }
-  ShowProgramInEditor(program::code(currentProgram));
+  // The editor and what the operator may be typing in it are not touched.
+  LoadProgram(program::code(currentProgram));
   display_->showProgramDescription(buffer.description);
   const int m = config_.xmoltiply;
   for (int q = 1; q <= ProgramBuffer::kQualities; ++q)
@@ -161,25 +167,25 @@ void Programs::DeleteProgram(const QString& code) {
   t.Close();
 }
 
-QString Programs::weightValue(int b, int q) const {
-  const QString typed = b <= 15 ? editor_.pesoCalMin(b, q)->text() : editor_.pesoCalMax(15, q)->text();
+QString Programs::weightValue(const ProgramEditorModel& program, int b, int q) const {
+  const QString& typed = program.weight(b, q);
   const int m = config_.xmoltiply;
   // A weight that cannot be converted is sent as 0, never as other characters.
   const QString value = m < 2 ? typed : program::toStoredUnits(typed, m).value_or(QStringLiteral("0"));
   return text::fixedRight(value.left(3), 3, QLatin1Char('0'));
 }
 
-void Programs::PrepareProgramLines(int programNumber) {
+void Programs::PrepareProgramLines(int programNumber, const ProgramEditorModel& program) {
   const QByteArray number = digitsOnly(text::fixedRight(QString::number(programNumber), 2));
   for (int l = 0; l < 4; ++l) {
     const int q = config_.qualitaL[l] + 1;  // quality 1 to 5 graded on line l + 1
     QByteArray line = number + QByteArray::number(l);
     if (q >= 1 && q <= ProgramBuffer::kQualities)
-      for (int b = 1; b <= ProgramBuffer::kBoundaries; ++b) line += digitsOnly(weightValue(b, q));
+      for (int b = 1; b <= ProgramBuffer::kBoundaries; ++b) line += digitsOnly(weightValue(program, b, q));
     transfer.weightLines[l] = line;
     for (int c = 1; c <= ProgramBuffer::kExitClasses; ++c) {
       // The reject quality has no program: its line's classes get no exit.
-      QString exits = q >= 1 && q <= ProgramBuffer::kQualities ? buffer.exit(c, q).left(8) : QString();
+      QString exits = q >= 1 && q <= ProgramBuffer::kQualities ? program.exitText(c, q).left(8) : QString();
       exits = exits.leftJustified(8, QLatin1Char('0'));
       transfer.exitLines[l][c - 1] =
           digitsOnly(text::fixedRight(QString::number(c), 2)) + QByteArray::number(l) + digitsOnly(exits);
@@ -188,8 +194,8 @@ void Programs::PrepareProgramLines(int programNumber) {
 }
 
 void Programs::LoadProgramForBoard(int n, int lastBoardState) {
-  ShowProgramInEditor(program::code(n));
-  PrepareProgramLines(n);
+  LoadProgram(program::code(n));
+  PrepareProgramLines(n, editorModelOf(buffer, config_.xmoltiply));
   if (lastBoardState > 0) transfer.StartProgramTransfer();
 }
 

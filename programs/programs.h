@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "programs/programbuffer.h"
+#include "programs/programeditormodel.h"
 #include "programs/tlistaprogrammi.h"
 
 class cSelvik;
@@ -69,12 +70,18 @@ class Programs {
 
   ProgramBuffer buffer;
   ProgramTransfer transfer;
+  // What the program editor shows and edits; the editor window is bound to it.
+  ProgramEditorModel editing;
+
+  // A program as the editor shows it with weight multiplier m.
+  static ProgramEditorModel editorModelOf(const ProgramBuffer& program, int m);
 
   void setDisplay(ProgramDisplay* display) { display_ = display; }
   // Further users of the program list (the lot editor's program choice).
   std::function<void(const QList<ProgramEntry>&)> onProgramListChanged;
 
   bool LoadProgram(const QString& code);
+  // Loads the program into the buffer and the editor's model, and shows it in the editor.
   void ShowProgramInEditor(const QString& code);
   // Returns whether the program was stored; errors are reported to the operator.
   bool StoreProgram(const QString& code);
@@ -85,14 +92,16 @@ class Programs {
   // Removes the row with that code, if there is one.
   void DeleteProgram(const QString& code);
 
-  // Builds the 52 lines from the editor's weights and the buffer's exits, for program n.
-  void PrepareProgramLines(int programNumber);
-  // Shows program n in the editor, prepares its lines and, when the board's last state is
-  // above '0', starts the transfer.
+  // Builds the 52 lines of program n from a program as the editor shows it.
+  void PrepareProgramLines(int programNumber, const ProgramEditorModel& program);
+  // The same from what the editor holds.
+  void PrepareProgramLines(int programNumber) { PrepareProgramLines(programNumber, editing); }
+  // Loads program n, prepares its lines and, when the board's last state is above '0',
+  // starts the transfer. The editor and what it holds are not touched.
   void LoadProgramForBoard(int n, int lastBoardState);
 
  private:
-  QString weightValue(int b, int q) const;
+  QString weightValue(const ProgramEditorModel& program, int b, int q) const;
 
   TDataModule1& data_;
   TNewProgram& editor_;

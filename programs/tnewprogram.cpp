@@ -47,6 +47,8 @@ TNewProgram::TNewProgram(ModalUi& ui, QWidget* parent) : QDialog(parent), ui_(ui
   top->addLayout(head);
   connect(NomeProgramma, &QLineEdit::textChanged, this, [this] { keepLength(NomeProgramma, 64); });
   connect(codprog, &QLineEdit::textChanged, this, [this] { keepLength(codprog, 3); });
+  for (QLineEdit* e : {NomeProgramma, codprog})
+    connect(e, &QLineEdit::textChanged, this, [this, e] { syncToModel(e); });
 
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -83,9 +85,12 @@ void TNewProgram::buildPage(int q) {
   PageControl1->addTab(page, tr("Pesi Qualita %1").arg(q));
   auto* g = new QGridLayout(page);
   g->setVerticalSpacing(2);
-  g->addWidget(new QLabel(tr("Calibro")), 0, 1);
-  g->addWidget(new QLabel(tr("Peso")), 0, 2, 1, 2);
-  g->addWidget(new QLabel(tr("Uscite")), 0, 4, 1, 4);
+  // The column heads say what each field holds.
+  g->addWidget(new QLabel(tr("Classe")), 0, 0);
+  g->addWidget(new QLabel(tr("Nome calibro")), 0, 1);
+  g->addWidget(new QLabel(tr("Peso minimo")), 0, 2);
+  g->addWidget(new QLabel(tr("Peso massimo")), 0, 3);
+  for (int x = 0; x < 4; ++x) g->addWidget(new QLabel(tr("Uscita %1").arg(QChar('a' + x))), 0, 4 + x);
   QList<QWidget*> nameColumn, minColumn, maxColumn;
   std::array<QList<QWidget*>, 4> exitColumns;
   for (int c = 1; c <= kClasses; ++c) {
@@ -93,6 +98,7 @@ void TNewProgram::buildPage(int q) {
     QLineEdit* name = named(cq("NomeCal", c, q), page);
     name->setMaximumWidth(110);
     connect(name, &QLineEdit::textChanged, this, [name] { keepLength(name, 7); });
+    connect(name, &QLineEdit::textChanged, this, [this, name] { syncToModel(name); });
     QLineEdit* lo = named(cq("PesoCalMin", c, q), page);
     QLineEdit* hi = named(cq("PesoCalMax", c, q), page);
     for (QLineEdit* w : {lo, hi}) {
@@ -100,6 +106,7 @@ void TNewProgram::buildPage(int q) {
       w->setAlignment(Qt::AlignRight);
       w->installEventFilter(this);
       connect(w, &QLineEdit::textChanged, this, [this, w] { weightChanged(w); });
+      connect(w, &QLineEdit::textChanged, this, [this, w] { syncToModel(w); });
     }
     weightPlace_.insert(lo, {c, q});
     weightPlace_.insert(hi, {-c, q});
@@ -119,6 +126,7 @@ void TNewProgram::buildPage(int q) {
         e->setMaxLength(3);
         e->setMaximumWidth(45);
         e->setText(QStringLiteral("00"));
+        connect(e, &QLineEdit::textChanged, this, [this, e] { syncToModel(e); });
         exits_[((q - 1) * kExitClasses + c - 1) * 4 + x] = e;
         g->addWidget(e, c, 4 + x);
         exitColumns[x] << e;
@@ -140,6 +148,41 @@ QLineEdit* TNewProgram::pesoCalMin(int c, int q) const { return mins_[(q - 1) * 
 QLineEdit* TNewProgram::pesoCalMax(int c, int q) const { return maxs_[(q - 1) * kClasses + c - 1]; }
 QLineEdit* TNewProgram::uscita(int c, int x, int q) const {
   return exits_[((q - 1) * kExitClasses + c - 1) * 4 + x];
+}
+
+void TNewProgram::bind(ProgramEditorModel& model) {
+  model_ = &model;
+  modelField_.clear();
+  modelField_.insert(NomeProgramma, &model.description);
+  modelField_.insert(codprog, &model.code);
+  for (int q = 1; q <= kQualities; ++q) {
+    for (int c = 1; c <= kClasses; ++c) {
+      modelField_.insert(nomeCal(c, q), &model.name(c, q));
+      modelField_.insert(pesoCalMin(c, q), &model.min(c, q));
+      modelField_.insert(pesoCalMax(c, q), &model.max(c, q));
+    }
+    for (int c = 1; c <= kExitClasses; ++c)
+      for (int x = 0; x < 4; ++x) modelField_.insert(uscita(c, x, q), &model.exit(c, x, q));
+  }
+  showModel();
+}
+
+void TNewProgram::syncToModel(QLineEdit* field) {
+  if (loading_) return;
+  if (QString* text = modelField_.value(field)) *text = field->text();
+}
+
+void TNewProgram::showModel() {
+  if (!model_) return;
+  // The fields take the model's texts as they are: the field rules apply to typing only.
+  loading_ = true;
+  setNeighbourLink(false);
+  for (auto it = modelField_.constBegin(); it != modelField_.constEnd(); ++it) {
+    guard_ = it.key();
+    it.key()->setText(*it.value());
+    guard_ = nullptr;
+  }
+  loading_ = false;
 }
 
 void TNewProgram::setMultiplier(int m) {

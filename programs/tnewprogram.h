@@ -5,6 +5,7 @@
 #include <array>
 
 #include "base/machine.h"
+#include "programs/programeditormodel.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,9 +15,10 @@ class ModalUi;
 
 // The program editor: the description and, for each of the four qualities, the names of
 // the 15 classes, their lower and upper weight limits and the exits of classes 1 to 12.
-// It keeps the typed values in shape: field lengths, the upper limit of a class equal to
-// the lower limit of the next, weights rounded to the weight multiplier, empty weights
-// stored as 0.
+// It shows and edits a ProgramEditorModel: every change of a field is written into the
+// model at once, and showModel() fills the fields from it. It keeps the typed values in
+// shape: field lengths, the upper limit of a class equal to the lower limit of the next,
+// weights rounded to the weight multiplier, empty weights stored as 0.
 class TNewProgram : public QDialog {
   Q_OBJECT
 
@@ -26,6 +28,12 @@ class TNewProgram : public QDialog {
   static constexpr int kExitClasses = machine::kExitClasses;
 
   explicit TNewProgram(ModalUi& ui, QWidget* parent = nullptr);
+
+  // The model the window shows and edits; it must outlive the window's use of it.
+  void bind(ProgramEditorModel& model);
+  ProgramEditorModel* model() const { return model_; }
+  // Fills every field from the model, with the neighbour link off (as a load does).
+  void showModel();
 
   QLineEdit* NomeProgramma = nullptr;
   QLineEdit* codprog = nullptr;
@@ -60,7 +68,12 @@ class TNewProgram : public QDialog {
   static void keepLength(QLineEdit* field, int maxLength);
   int weightMaxLength() const { return m_ > 1 ? 5 : 4; }
 
+  void syncToModel(QLineEdit* field);
+
   ModalUi& ui_;
+  ProgramEditorModel* model_ = nullptr;
+  bool loading_ = false;
+  QHash<QLineEdit*, QString*> modelField_;  // field -> its text in the model (after bind)
   int m_ = 0;
   bool neighbourLink_ = false;
   QLineEdit* guard_ = nullptr;  // the weight field the editor itself is rewriting

@@ -24,6 +24,15 @@ struct MainFixture : ::testing::Test {
   TestEnv env;
   StationEnvironment station{env.workDir, *env.store, env.ui, env.clock, *env.log, {}};
 
+  // COM1 is a device that is not there, so no test touches this machine's serial ports.
+  void SetUp() override { ASSERT_TRUE(PortMap::publish(*env.store, 1, noBoard())); }
+  QString noBoard() const { return env.path(QStringLiteral("no-board")); }
+  // A working folder without an archive: the station says so once, at start-up.
+  void expectNoArchive() {
+    env.ui.expectMessage(QStringLiteral("Il database %1 non esiste: crearlo con \"campionatrice --create-database\"")
+                             .arg(env.path(QStringLiteral("tavikdata.sqlite"))));
+  }
+
   QByteArray stamp() const {
     const QDateTime now = env.clock.now();
     return (text::formatShortDate(now.date()) + QLatin1Char(' ') + text::formatLongTime(now.time()) +
@@ -36,6 +45,7 @@ struct MainFixture : ::testing::Test {
 
 TEST_F(MainFixture, ShowAndCloseWriteTheirLogEntriesInAnEmptyWorkingFolder) {
   {
+    expectNoArchive();
     TMain main(station);
     main.show();
     EXPECT_EQ(main.windowTitle(), QStringLiteral("Morvel Campionatrice"));
@@ -49,10 +59,12 @@ TEST_F(MainFixture, ShowAndCloseWriteTheirLogEntriesInAnEmptyWorkingFolder) {
   const QByteArray s = stamp();
   const QByteArray ports = PortMap::fromStore(*env.store).enumerate().toLatin1();
   EXPECT_EQ(env.readFile(QStringLiteral("morvel.log")),
-            s + ">START<" + s + ports + s + "start Pilto\r\n" + s + "Stop Pilto\r\n");
+            s + ">START<" + s + ports + s + "start Pilto\r\n" + s + "linea centralina: impossibile aprire COM1 (" +
+                noBoard().toLocal8Bit() + ": apertura: No such file or directory)\r\n" + s + "Stop Pilto\r\n");
 }
 
 TEST_F(MainFixture, TheMainWindowHasEveryNamedControl) {
+  expectNoArchive();
   TMain main(station);
   main.show();
   for (int q = 1; q <= 4; ++q)
@@ -120,6 +132,7 @@ TEST_F(MainFixture, TheConfigurationShapesTheWindow) {
   QImage logo(40, 20, QImage::Format_RGB32);
   logo.fill(Qt::blue);
   ASSERT_TRUE(logo.save(env.path(QStringLiteral("customer.bmp")), "BMP"));
+  expectNoArchive();
   TMain main(station);
   main.show();
   EXPECT_FALSE(main.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
@@ -131,6 +144,7 @@ TEST_F(MainFixture, TheConfigurationShapesTheWindow) {
 
 TEST_F(MainFixture, OldBoardModeKeepsTheLineWithoutSuffix) {
   station.arguments = {QStringLiteral("-o")};
+  expectNoArchive();
   TMain main(station);
   main.show();
   EXPECT_TRUE(main.runState().oldBoard);
@@ -139,6 +153,8 @@ TEST_F(MainFixture, OldBoardModeKeepsTheLineWithoutSuffix) {
 
 TEST_F(MainFixture, AFaultyConfigurationIsReportedAndStartUpGoesOn) {
   env.store->writeText(QStringLiteral("morvel"), QStringLiteral("numtazze"), QStringLiteral("cento"));
+  env.ui.expectMessage(QStringLiteral("'cento' non è un valore intero valido (numtazze)"));
+  expectNoArchive();
   TMain main(station);
   main.show();
   ASSERT_FALSE(env.ui.shown().isEmpty());
@@ -148,11 +164,13 @@ TEST_F(MainFixture, AFaultyConfigurationIsReportedAndStartUpGoesOn) {
 }
 
 TEST_F(MainFixture, TheRestoreCommandReappliesTheConfiguration) {
+  expectNoArchive();
   TMain main(station);
   main.show();
   EXPECT_EQ(main.configuration().config().numlinee, 2);
   env.writeFile(QStringLiteral("morvelinst"), "String(numlinee)=4\r\nString(totaligrammi)=1\r\n");
   env.ui.queueFile(env.path(QStringLiteral("morvelinst")));
+  env.ui.expectMessage(QStringLiteral("Ripristino effettuato!"));
   main.findChild<QAction*>(QStringLiteral("RipristinadaFloppy1"))->trigger();
   EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Ripristino effettuato!"));
   EXPECT_EQ(main.configuration().config().numlinee, 4);
@@ -162,6 +180,7 @@ TEST_F(MainFixture, TheRestoreCommandReappliesTheConfiguration) {
   const QString usb = env.root.filePath(QStringLiteral("usb"));
   QDir().mkpath(usb);
   env.ui.queueFile(usb + QStringLiteral("/a"));
+  env.ui.expectMessage(QStringLiteral("Salvataggio effettuato!"));
   main.findChild<QAction*>(QStringLiteral("SalvasuFloppy1"))->trigger();
   EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Salvataggio effettuato!"));
   EXPECT_TRUE(env.readFile(usb + QStringLiteral("/morvelinst")).contains("String(numlinee)=4\r\n"));
@@ -174,6 +193,7 @@ TEST_F(MainFixture, TheControllerLinkOpensOnTheConfiguredPortAndClosesWithTheWin
   env.store->writeText(QStringLiteral("morvel"), QStringLiteral("porta_com"), QStringLiteral("12"));
   {
     station.arguments = {QStringLiteral("-o")};
+    expectNoArchive();
     TMain main(station);
     main.show();
     ASSERT_NE(main.link(), nullptr);
@@ -193,6 +213,7 @@ TEST_F(MainFixture, TheControllerLinkOpensOnTheConfiguredPortAndClosesWithTheWin
 
   env.store->writeText(QStringLiteral("morvel"), QStringLiteral("porta_com"), QStringLiteral("99"));
   station.arguments = {};
+  expectNoArchive();
   TMain noLink(station);
   noLink.show();
   EXPECT_EQ(noLink.link(), nullptr);

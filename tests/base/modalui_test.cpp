@@ -9,10 +9,12 @@ TEST(ModalUi, ScriptedAnswersAreTakenInOrderAndEverythingShownIsRecorded) {
   env.ui.queueAnswer(ModalUi::Answer::No);
   EXPECT_EQ(env.ui.message(QStringLiteral("Cancellare?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo),
             ModalUi::Answer::No);
-  // Nothing queued: the affirmative answer of the buttons shown.
+  env.ui.expectMessage(QStringLiteral("Ancora?"), ModalUi::Answer::Yes);
   EXPECT_EQ(env.ui.message(QStringLiteral("Ancora?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo),
             ModalUi::Answer::Yes);
+  env.ui.expectMessage(QStringLiteral("Fatto"));
   EXPECT_EQ(env.ui.message(QStringLiteral("Fatto"), ModalUi::Icon::Information), ModalUi::Answer::Ok);
+  EXPECT_TRUE(env.ui.allAnswersTaken());
   ASSERT_EQ(env.ui.shown().size(), 3);
   EXPECT_EQ(env.ui.shown()[0].icon, ModalUi::Icon::Question);
   EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Fatto"));
@@ -55,4 +57,21 @@ TEST(ModalUi, StationFoldersMapToThisMachine) {
   EXPECT_EQ(ModalUi::localFolder(QStringLiteral("c:\\")), QDir::homePath());
   EXPECT_EQ(ModalUi::localFolder(QStringLiteral("D:")), QDir::homePath());
   EXPECT_EQ(ModalUi::localFolder(QStringLiteral("/media/usb")), QStringLiteral("/media/usb"));
+}
+
+TEST(ModalUi, AMessageATestDidNotExpectFailsItNamingTheText) {
+  // The tests' own handler is set aside for a recording one, so this test can look at
+  // what a test that meets an unexpected box would be told.
+  QStringList told;
+  ModalUi::setUnexpectedMessageHandler([&](const QString& what) { told << what; });
+  TestEnv env;
+  EXPECT_EQ(env.ui.message(QStringLiteral("Azzerare?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo),
+            ModalUi::Answer::Yes)
+      << "the run goes on with the affirmative answer";
+  env.ui.expectMessage(QStringLiteral("Fatto"));
+  env.ui.message(QStringLiteral("Errore"), ModalUi::Icon::Error);
+  ModalUi::setUnexpectedMessageHandler(
+      [](const QString& what) { ADD_FAILURE() << "scripted modal UI: " << what.toStdString(); });
+  EXPECT_EQ(told, (QStringList{QStringLiteral("unexpected message \"Azzerare?\""),
+                               QStringLiteral("message \"Errore\" where \"Fatto\" was expected")}));
 }

@@ -23,8 +23,8 @@ TEST(Backup, ABackupFollowedByARestoreGivesBackEveryValueWithItsKind) {
   usb.mkpath(QStringLiteral("."));
   env.writeFile(usb.filePath(QStringLiteral("morvelinst")), QByteArray(5000, '#'));
   env.ui.queueFile(usb.filePath(QStringLiteral("a")));
+  env.ui.expectMessage(QStringLiteral("Salvataggio effettuato!"));
   ASSERT_TRUE(backup.backup());
-  EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Salvataggio effettuato!"));
   const QByteArray text = env.readFile(usb.filePath(QStringLiteral("morvelinst")));
   EXPECT_FALSE(text.contains('#')) << "an existing backup is replaced";
   EXPECT_TRUE(text.contains("String(numlinee)=4\r\n"));
@@ -38,8 +38,8 @@ TEST(Backup, ABackupFollowedByARestoreGivesBackEveryValueWithItsKind) {
   env.store->writeText(kMorvel, QStringLiteral("note"), QStringLiteral("other"));
   env.store->writeInteger(kMorvel, QStringLiteral("added_later"), 77);
   env.ui.queueFile(usb.filePath(QStringLiteral("morvelinst")));
+  env.ui.expectMessage(QStringLiteral("Ripristino effettuato!"));
   ASSERT_TRUE(backup.restore());
-  EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Ripristino effettuato!"));
 
   SettingsStore check(env.settingsPath());
   for (const auto& e : before) {
@@ -73,6 +73,7 @@ TEST(Backup, RestoreSkipsLinesOfAnotherFormAndTakesTheNameUpToTheFirstMarker) {
 TEST(Backup, CancelledOrFruitlessCommandsSayWhatHappened) {
   TestEnv env;
   ConfigBackup backup(*env.store, env.ui);
+  for (int i = 0; i < 2; ++i) env.ui.expectMessage(QStringLiteral("Dischetto sul floppy non presente o non leggibile!"));
   EXPECT_FALSE(backup.backup());  // dialog cancelled
   EXPECT_FALSE(backup.restore());
   ASSERT_EQ(env.ui.shown().size(), 2);

@@ -260,6 +260,7 @@ TEST_F(LinkFixture, FourValuesAndTheTareTable) {
   EXPECT_TRUE(t.tare[3].isEmpty());
 
   board_([](SimBoard& b) { b.faults.noReply = true; });
+  env.ui.expectMessage(QStringLiteral("Il comando R non ha ricevuto una risposta corretta"));
   EXPECT_FALSE(link->RequestTareTable("001003", 3 * cSelvik::kTarePerCup));
   ASSERT_EQ(env.ui.shownTexts(), QStringList{QStringLiteral("Il comando R non ha ricevuto una risposta corretta")});
   EXPECT_EQ(env.ui.beepCount(), 1);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSqlQuery>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -54,7 +55,9 @@ struct RunFixture : ::testing::Test {
   void setKey(const char* key, const char* value) {
     env.store->writeText(QStringLiteral("morvel"), QString::fromLatin1(key), QString::fromLatin1(value));
   }
-  void start(const QStringList& arguments = {}) {
+  // Starts the station; an archive without a lot in progress says so.
+  void start(const QStringList& arguments = {}, bool lotInProgress = false) {
+    if (!lotInProgress) env.ui.expectMessage(QStringLiteral("Bolla temporanea non presente!"), ModalUi::Answer::Ok);
     station.arguments = arguments;
     main = std::make_unique<TMain>(station);
     main->show();
@@ -242,18 +245,18 @@ TEST_F(RunFixture, ZeroingSendsV1AndRestartsTheHourlyProduction) {
     b.setTotal(0, 1, 2000001);
     b.clearReceived();
   });
-  env.ui.queueAnswer(ModalUi::Answer::No);
+  const QString question = QStringLiteral("I totali verranno azzerati, vuoi continuare ?");
+  env.ui.expectMessage(question, ModalUi::Answer::No);
   main->FormKeyDown(Qt::Key_F8);
   EXPECT_TRUE(lines().isEmpty()) << "answered No: nothing sent";
   const qint64 before = env.clock.monotonicMs();
-  env.ui.queueAnswer(ModalUi::Answer::Yes);
+  env.ui.expectMessage(question, ModalUi::Answer::Yes);
   main->FormKeyDown(Qt::Key_F8);
   EXPECT_GE(env.clock.monotonicMs() - before, 691);
   const QList<QByteArray> sent = lines(5);
   ASSERT_FALSE(sent.isEmpty());
   EXPECT_EQ(sent.front(), QByteArray("V1"));
   EXPECT_EQ(main->runState().productionBaseline, 1);
-  EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("I totali verranno azzerati, vuoi continuare ?"));
 
   // An hour later the board has counted 2000001 g: 20 quintals an hour.
   sim([](SimBoard& b) { b.setTotal(0, 1, 2000001); });
@@ -271,8 +274,8 @@ TEST_F(RunFixture, TheRememberedProgramIsReloadedIntoAWorkingBoardWithoutOne) {
   data->Table4.FieldByName(QStringLiteral("produttore")).SetAsInteger(12);
   ASSERT_TRUE(data->Table4.Post());
   data->Table4.Close();
-  start();
-  EXPECT_FALSE(env.ui.shownTexts().contains(QStringLiteral("Bolla temporanea non presente!")));
+  start({}, true);
+  EXPECT_TRUE(env.ui.shown().isEmpty()) << "a lot in progress: nothing to tell";
   EXPECT_EQ(main->runState().rememberedProgram, 3);
   working();
   EXPECT_TRUE(log().contains("reload prog (3)\r\n"));
@@ -293,7 +296,7 @@ TEST_F(RunFixture, TheRememberedProgramIsReloadedIntoAWorkingBoardWithoutOne) {
 
 TEST_F(RunFixture, AnEmptyLotInProgressIsReportedAtStartUp) {
   start();
-  EXPECT_TRUE(env.ui.shownTexts().contains(QStringLiteral("Bolla temporanea non presente!")));
+  EXPECT_EQ(env.ui.shownTexts(), QStringList{QStringLiteral("Bolla temporanea non presente!")});
   EXPECT_EQ(main->runState().rememberedProgram, 0);
 }
 
@@ -315,8 +318,8 @@ TEST_F(RunFixture, ABoardSwitchedOffAndOnIsIdentifiedAnew) {
   EXPECT_EQ(main->panelText(3), QStringLiteral("0 - Centralina off "));
   main->FormKeyDown(Qt::Key_F2);
   EXPECT_TRUE(env.ui.dialogTitles().isEmpty()) << "a function key does nothing while the board is off";
+  env.ui.expectMessage(QStringLiteral("La centralina è spenta, accenderla per favore!"));
   main->runCommands().Programma1Click();
-  EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("La centralina è spenta, accenderla per favore!"));
   EXPECT_TRUE(env.ui.dialogTitles().isEmpty());
   main->mainCycle().Timer1Timer();
   EXPECT_FALSE(main->findChild<QMenu*>(QStringLiteral("Lavorazione"))->isEnabled());
@@ -371,4 +374,65 @@ TEST_F(RunFixture, ATransferStoppedByARefusedLineSaysSoAndStartsAgainFromTheFirs
   ASSERT_FALSE(sent.isEmpty());
   EXPECT_TRUE(sent.front().startsWith("F030")) << "the transfer starts again from the first line";
   EXPECT_TRUE(eventually([](SimBoard& b) { return b.program() == 3; }));
+}
+
+namespace {
+// Makes the archive refuse every new row of the running totals, as a full disk or a
+// column too narrow for a total would.
+void refuseTotalsRows(TDataModule1& data) {
+  ASSERT_TRUE(data.Database1.Connect());
+  QSqlQuery q(data.Database1.db());
+  ASSERT_TRUE(q.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON totali_temp "
+                                    "BEGIN SELECT RAISE(ABORT, 'rifiutato'); END")));
+}
+qint64 storedFirstTotal(TDataModule1& data) {
+  TTable& t = data.Table5;
+  EXPECT_TRUE(t.Open());
+  const qint64 v = t.First() ? t.FieldByName(QStringLiteral("tot1q1")).AsLargeInt() : -1;
+  t.Close();
+  return v;
+}
+}  // namespace
+
+TEST_F(RunFixture, ARefusedTotalsStoreKeepsThePreviousRowAndIsToldOnce) {
+  start();
+  poll();
+  sim([](SimBoard& b) { b.setTotal(0, 1, 1111); });
+  main->runCommands().TotaliClick();
+  ASSERT_EQ(storedFirstTotal(*data), 1111);
+
+  refuseTotalsRows(*data);
+  sim([](SimBoard& b) { b.setTotal(0, 1, 2222); });
+  env.ui.queueAnswer(ModalUi::Answer::Ok);  // the engine's words
+  main->runCommands().TotaliClick();
+  main->runCommands().TotaliClick();
+  ASSERT_EQ(env.ui.shown().size(), 2);
+  EXPECT_TRUE(env.ui.shownTexts().last().startsWith(QStringLiteral("Errore del database sulla tabella totali_temp: rifiutato")))
+      << env.ui.shownTexts().last().toStdString();
+  EXPECT_EQ(storedFirstTotal(*data), 1111) << "emptying and refilling is one transaction";
+  EXPECT_EQ(label(QStringLiteral("TotC1Q1")), QStringLiteral("    2222")) << "the board's totals are shown all the same";
+  EXPECT_EQ(log().count("totali_temp non salvati: Errore del database sulla tabella totali_temp: rifiutato"), 2);
+}
+
+TEST_F(RunFixture, AClosePassingThroughAModalBoxOfATickWaitsForTheTick) {
+  storeProgram(7, QStringLiteral("Pesche"));
+  start();
+  for (int i = 0; i < 12; ++i) main->station().tick();
+  refuseTotalsRows(*data);
+  sim([](SimBoard& b) { b.selectProgram(7, {}); });
+  // The program change reads and stores the totals; the refusal's box is up when SIGTERM
+  // (or the window's close button) arrives.
+  bool closedInside = true;
+  env.ui.queueAnswer(ModalUi::Answer::Ok, [&] {
+    main->close();
+    closedInside = main->station().closed();
+  });
+  for (int i = 0; i < 12; ++i) main->station().tick();
+  EXPECT_FALSE(closedInside) << "the close waits while the tick holds the link";
+  EXPECT_TRUE(log().contains("update program  vis 7\r\n")) << "the tick ran to its end";
+  QApplication::processEvents();
+  EXPECT_TRUE(main->station().closed());
+  EXPECT_EQ(main->link(), nullptr);
+  EXPECT_TRUE(log().endsWith("Stop Pilto\r\n"));
+  main->station().tick();  // a tick after the close does nothing
 }
