@@ -101,6 +101,7 @@ TEST(Backup, CancelledOrFruitlessCommandsSayWhatHappened) {
   EXPECT_EQ(ConfigBackup::backupText(*env.store, &skipped), QByteArray("String(a)=1\r\n"));
   EXPECT_EQ(skipped, 2);
   env.ui.queueFile(env.path(QStringLiteral("a")));
+  env.ui.expectMessage(QStringLiteral("Salvataggio effettuato!"));
   EXPECT_TRUE(backup.backup());
   EXPECT_EQ(env.ui.beepCount(), 2);
 }
