@@ -108,7 +108,11 @@ void Station::tick() {
 
 void Station::FormShow() {
   EventLog& log = env_.log;
-  log.append(QStringLiteral(">START<"));
+  // Told once: the station runs without its log, and every later entry fails the same way.
+  if (!log.append(QStringLiteral(">START<")))
+    env_.ui.message(tr("Il registro eventi %1 non può essere scritto (%2): la stazione lavora senza registro")
+                        .arg(log.path(), log.lastError()),
+                    ModalUi::Icon::Warning);
 
   const QList<int> ports = PortMap::fromStore(env_.store).existingPorts();
   QStringList numbers;

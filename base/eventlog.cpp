@@ -17,10 +17,13 @@ QByteArray EventLog::formatEntry(const QString& message) const {
 
 bool EventLog::append(const QString& message) {
   QFile file(path_);
-  if (!file.open(QIODevice::ReadWrite)) return false;
-  if (!file.seek(file.size())) return false;
+  if (!file.open(QIODevice::ReadWrite) || !file.seek(file.size())) {
+    lastError_ = file.errorString();
+    return false;
+  }
   const QByteArray entry = formatEntry(message);
   const bool ok = file.write(entry) == entry.size();
+  lastError_ = ok ? QString() : file.errorString();
   file.close();
   return ok;
 }

@@ -24,8 +24,11 @@ class EventLog {
   QByteArray formatEntry(const QString& message) const;
 
   QString path() const { return path_; }
+  // Why the last entry did not reach the file; empty after one that did.
+  QString lastError() const { return lastError_; }
 
  private:
   QString path_;
   const Clock& clock_;
+  QString lastError_;
 };

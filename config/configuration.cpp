@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <limits>
 
 #include "base/modalui.h"
 #include "base/sidefile.h"
@@ -23,12 +24,26 @@ class KeyReader {
   const QString& error() const { return error_; }
 
   // The stored text of a text key. A number where a text belongs is taken as its decimal
-  // text, as an installer editing the file by hand would mean it.
-  QString text(const char* section, const char* key, const QString& def) const {
+  // text, as an installer editing the file by hand would mean it. A value of another
+  // kind (a list, a fraction, a number beyond 32 bits) is an error naming the key.
+  QString text(const char* section, const char* key, const QString& def) {
     const QString s = QString::fromLatin1(section), k = QString::fromLatin1(key);
     if (auto t = store_.text(s, k)) return *t;
     if (auto i = store_.integer(s, k)) return QString::number(*i);
+    if (store_.contains(s, k)) wrongKind(s, k);
     return def;
+  }
+
+  void wrongKind(const QString& section, const QString& key) {
+    if (ok())
+      error_ = tr("'%1' non è un valore valido (%2): ci vuole un testo o un numero intero")
+                   .arg(store_.jsonText(section, key), key);
+  }
+
+  // A value the station multiplies or counts with must stay within its arithmetic.
+  void atMost(const char* key, int value, int max) {
+    if (ok() && value > max)
+      error_ = tr("'%1' è troppo grande (%2): al massimo %3").arg(value).arg(QString::fromLatin1(key)).arg(max);
   }
 
   void textKey(const char* key, const QString& def, QString& out,
@@ -61,6 +76,8 @@ class KeyReader {
     } else if (auto t = store_.text(s, k)) {
       if (auto v = text::strictInt(*t)) out = *v;
       else error_ = tr("'%1' non è un valore intero valido (%2)").arg(*t, k);
+    } else if (store_.contains(s, k)) {
+      wrongKind(s, k);
     } else {
       out = def;
     }
@@ -115,7 +132,11 @@ bool Configuration::LoadConfiguration() {
   for (int n = 0; n < 4; ++n) r.intKey(key("qualitaL", n + 1).constData(), "1", c.qualitaL[n], -1);
   if (r.ok()) c.rotdirectionRight = r.text(kSection, "rotdirection", "left") == QLatin1String("rigth");
   r.textKey("langinterface", QStringLiteral("it"), c.langinterface, kLanguageSection);
-  r.intKey("autorefresh", "0", c.autorefresh, 0, kCustomSection);
+  int autorefresh = c.autorefresh;
+  r.intKey("autorefresh", "0", autorefresh, 0, kCustomSection);
+  // The refresh counts polls: minutes times 44 must stay a whole number of 32 bits.
+  r.atMost("autorefresh", autorefresh, std::numeric_limits<int>::max() / 44);
+  if (r.ok()) c.autorefresh = autorefresh;
   r.textKey("prn_font_name", QStringLiteral("Arial"), c.prn_font_name);
   r.textKey("prn_font_size", QStringLiteral("8"), c.prn_font_size);
   r.textKey("prn_font_set", QStringLiteral("fsBold."), c.prn_font_set);

@@ -4,9 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
 #include <limits>
 
 namespace {
@@ -28,16 +32,22 @@ QString SettingsStore::defaultPath() {
   return QDir(base).filePath(QString::fromLatin1(kRoot) + "/settings.json");
 }
 
-SettingsStore::SettingsStore(QString path) : path_(std::move(path)) { reload(); }
+SettingsStore::SettingsStore(QString path) : path_(std::move(path)) {
+  // A save killed between writing its temporary file and replacing the store left the
+  // temporary file; the store itself is whole (the old or the new one).
+  if (QFileInfo::exists(temporaryPath())) QFile::remove(temporaryPath());
+  reload();
+}
 
 void SettingsStore::reload() {
   root_ = QJsonObject();
   damaged_ = false;
+  unreadable_ = false;
   QFile file(path_);
   if (!file.exists()) return;
   if (!file.open(QIODevice::ReadOnly)) {
-    lastError_ = tr("Impossibile leggere %1: %2").arg(path_, file.errorString());
-    damaged_ = true;
+    lastError_ = tr("Impossibile leggere il file delle impostazioni %1: %2").arg(path_, file.errorString());
+    unreadable_ = true;
     return;
   }
   QJsonParseError error{};
@@ -77,6 +87,12 @@ std::optional<qint32> SettingsStore::integer(const QString& section, const QStri
   const QJsonValue v = root_.value(section).toObject().value(name);
   if (!isInteger(v)) return std::nullopt;
   return static_cast<qint32>(v.toDouble());
+}
+
+QString SettingsStore::jsonText(const QString& section, const QString& name) const {
+  QJsonArray wrapper{root_.value(section).toObject().value(name)};
+  QByteArray json = QJsonDocument(wrapper).toJson(QJsonDocument::Compact);
+  return QString::fromUtf8(json.mid(1, json.size() - 2));
 }
 
 QString SettingsStore::readText(const QString& section, const QString& name,
@@ -127,6 +143,12 @@ bool SettingsStore::flush() {
   // Read the file again so that values written by another program since our last read
   // (the simulator's port map, an installer's edit) are not lost.
   reload();
+  if (unreadable_) {
+    // Writing now would replace values we cannot see.
+    pending_ = QJsonObject();
+    lastError_ = tr("Il file delle impostazioni %1 non è leggibile: nessun valore è stato scritto").arg(path_);
+    return false;
+  }
   if (damaged_ && QFileInfo::exists(path_)) {
     const QString aside = path_ + ".damaged";
     QFile::remove(aside);
@@ -150,16 +172,23 @@ bool SettingsStore::flush() {
   pending_ = QJsonObject();
 
   QDir().mkpath(QFileInfo(path_).absolutePath());
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly)) {
-    lastError_ = tr("Impossibile scrivere %1: %2").arg(path_, file.errorString());
-    return false;
-  }
-  file.write(QJsonDocument(root_).toJson(QJsonDocument::Indented));
-  if (!file.commit()) {
-    lastError_ = tr("Impossibile scrivere %1: %2").arg(path_, file.errorString());
+  // Written beside the store, flushed to the disk, then put in its place in one step: a
+  // reader sees the old store or the new one, never half of one.
+  const QString temporary = temporaryPath();
+  QFile file(temporary);
+  const QByteArray bytes = QJsonDocument(root_).toJson(QJsonDocument::Indented);
+  const auto failed = [&](const QString& why) {
+    lastError_ = tr("Impossibile scrivere %1: %2").arg(path_, why);
+    file.close();
+    QFile::remove(temporary);
     reload();
     return false;
-  }
+  };
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return failed(file.errorString());
+  if (file.write(bytes) != bytes.size() || !file.flush()) return failed(file.errorString());
+  if (::fsync(file.handle()) != 0) return failed(QString::fromLocal8Bit(std::strerror(errno)));
+  file.close();
+  if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path_).constData()) != 0)
+    return failed(QString::fromLocal8Bit(std::strerror(errno)));
   return true;
 }

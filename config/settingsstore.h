@@ -32,8 +32,15 @@ class SettingsStore {
 
   // Rereads the file. A file that is not a valid store is set aside (renamed with the
   // suffix ".damaged") the first time something is written, so that no stored value is
-  // lost, and the store reads as empty; lastError() tells what happened.
+  // lost, and the store reads as empty; lastError() tells what happened. A file that
+  // cannot be read at all (permissions) is never taken for damaged: it reads as empty and
+  // every write is refused, so it is neither renamed nor replaced.
   void reload();
+  bool unreadable() const { return unreadable_; }
+
+  // The temporary file a save writes before it replaces the store; one left by a save
+  // that was killed is removed when the store is opened.
+  QString temporaryPath() const { return path_ + QStringLiteral(".saving"); }
 
   bool contains(const QString& section, const QString& name) const;
   std::optional<Kind> kind(const QString& section, const QString& name) const;
@@ -42,6 +49,9 @@ class SettingsStore {
   std::optional<QString> text(const QString& section, const QString& name) const;
   // The stored integer, or nothing when absent or not an integer.
   std::optional<qint32> integer(const QString& section, const QString& name) const;
+
+  // A stored value as its JSON text (for messages about a value of the wrong kind).
+  QString jsonText(const QString& section, const QString& name) const;
 
   QString readText(const QString& section, const QString& name, const QString& def) const;
   qint32 readInteger(const QString& section, const QString& name, qint32 def) const;
@@ -70,5 +80,6 @@ class SettingsStore {
   QJsonObject pending_;  // section -> values written inside the current batch
   bool inBatch_ = false;
   bool damaged_ = false;
+  bool unreadable_ = false;
   QString lastError_;
 };

@@ -107,7 +107,14 @@ TDatabase::Target TDatabase::parse(const QString& connection, const QDir& workDi
 }
 
 TDatabase::Target TDatabase::resolve(const SettingsStore& store, const QDir& workDir) {
-  const auto connection = store.text(QString::fromLatin1(kSection), QString::fromLatin1(kAlias));
+  const QString section = QString::fromLatin1(kSection), alias = QString::fromLatin1(kAlias);
+  const auto connection = store.text(section, alias);
+  if (!connection && store.contains(section, alias)) {
+    // Never a default in silence: the archive the installer meant is not the local file.
+    Target t;
+    t.error = tr("L'alias %1 nelle impostazioni non è un testo: %2").arg(alias, store.jsonText(section, alias));
+    return t;
+  }
   if (!connection || connection->trimmed().isEmpty())
     return parse(QStringLiteral("sqlite:tavikdata.sqlite"), workDir);
   return parse(*connection, workDir);
@@ -194,7 +201,7 @@ bool TDatabase::Connect(bool allowCreate) {
   if (target_.driver == QLatin1String("QSQLITE")) {
     d.setDatabaseName(target_.file);
     // A database another program holds locked is waited for this long, then reported.
-    d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kLockTimeoutMs));
+    d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(lockTimeoutMs_));
   } else {
     d.setHostName(target_.host);
     d.setPort(target_.port);

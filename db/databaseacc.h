@@ -62,6 +62,8 @@ class TDatabase {
 
   // SQLite waits this long for a database another program holds locked.
   static constexpr int kLockTimeoutMs = 3000;
+  // For tests, which must not wait the whole time-out.
+  void setLockTimeoutMs(int ms) { lockTimeoutMs_ = ms; }
 
   // False also when the catalogue could not be read: lookupFailed() tells it apart, and
   // the cause was reported.
@@ -110,6 +112,7 @@ class TDatabase {
   QString lastError_;
   QSet<QString> knownTables_;  // lower-case names of tables seen on this connection
   bool lookupFailed_ = false;
+  int lockTimeoutMs_ = kLockTimeoutMs;
   int batchDepth_ = 0;
   QString batchError_;
 };

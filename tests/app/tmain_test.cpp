@@ -219,3 +219,20 @@ TEST_F(MainFixture, TheControllerLinkOpensOnTheConfiguredPortAndClosesWithTheWin
   EXPECT_EQ(noLink.link(), nullptr);
   EXPECT_EQ(noLink.panelText(3), QStringLiteral("0 - Centralina off "));
 }
+
+TEST_F(MainFixture, AnEventLogThatCannotBeWrittenIsToldOnceAtStartUp) {
+  env.workDir.mkdir(QStringLiteral("morvel.log"));  // in the way, also for root
+  env.ui.queueAnswer(ModalUi::Answer::Ok);
+  expectNoArchive();
+  {
+    TMain main(station);
+    main.show();
+    main.close();
+  }
+  ASSERT_EQ(env.ui.shown().size(), 2);
+  const QString told = env.ui.shownTexts().front();
+  EXPECT_TRUE(told.startsWith(QStringLiteral("Il registro eventi %1 non può essere scritto (").arg(env.path(QStringLiteral("morvel.log")))))
+      << told.toStdString();
+  EXPECT_TRUE(told.endsWith(QStringLiteral("): la stazione lavora senza registro")));
+  EXPECT_EQ(env.ui.shown().front().icon, ModalUi::Icon::Warning);
+}

@@ -189,3 +189,23 @@ TEST_F(ConfigFixture, ASaveThatCannotWriteTheRecordWritesNoKey) {
   EXPECT_EQ(env.ui.shown().front().icon, ModalUi::Icon::Error);
   EXPECT_TRUE(env.store->entries(kMorvel).isEmpty());
 }
+
+TEST_F(ConfigFixture, ValuesOfTheWrongKindOrBeyondTheStationsArithmeticAreReportedByKey) {
+  struct Case { const char* json; const char* message; };
+  const Case cases[] = {
+      {R"({"morvel": {"numtazze": [100]}})", "'[100]' non è un valore valido (numtazze): ci vuole un testo o un numero intero"},
+      {R"({"morvel": {"numtazze": 1.5}})", "'1.5' non è un valore valido (numtazze): ci vuole un testo o un numero intero"},
+      {R"({"morvel": {"ncopie": 5000000000}})", "'5000000000' non è un valore valido (ncopie): ci vuole un testo o un numero intero"},
+      {R"({"morvel": {"copyrigth": {"a": 1}}})", "'{\"a\":1}' non è un valore valido (copyrigth): ci vuole un testo o un numero intero"},
+      {R"({"custom": {"autorefresh": "48806447"}})", "'48806447' è troppo grande (autorefresh): al massimo 48806446"},
+  };
+  for (const Case& c : cases) {
+    env.writeSettings(c.json);
+    env.ui.expectMessage(QString::fromUtf8(c.message));
+    EXPECT_FALSE(cfg.LoadConfiguration()) << c.json;
+  }
+  EXPECT_EQ(cfg.config().autorefresh, 0) << "a refused value is not taken";
+  env.writeSettings(R"({"custom": {"autorefresh": "48806446"}})");
+  EXPECT_TRUE(cfg.LoadConfiguration());
+  EXPECT_EQ(cfg.config().autorefresh, 48806446);
+}

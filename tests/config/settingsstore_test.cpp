@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -57,4 +58,38 @@ TEST(SettingsStore, ABatchIsWrittenOnceOnCommit) {
   ASSERT_TRUE(env.store->commit());
   SettingsStore check(env.settingsPath());
   EXPECT_EQ(check.entries(QStringLiteral("morvel")).size(), 2);
+}
+
+TEST(SettingsStore, AFileThatCannotBeReadIsReportedAndNeverReplaced) {
+  TestEnv env;
+  // A store in the way that cannot be read, also by root: a folder under its name.
+  QDir().mkpath(env.settingsPath());
+  env.store->reload();
+  EXPECT_TRUE(env.store->unreadable());
+  EXPECT_TRUE(env.store->lastError().startsWith(QStringLiteral("Impossibile leggere il file delle impostazioni ")))
+      << env.store->lastError().toStdString();
+  EXPECT_FALSE(env.store->writeText(QStringLiteral("morvel"), QStringLiteral("numlinee"), QStringLiteral("3")));
+  EXPECT_EQ(env.store->lastError(),
+            QStringLiteral("Il file delle impostazioni %1 non è leggibile: nessun valore è stato scritto").arg(env.settingsPath()));
+  EXPECT_TRUE(QFileInfo(env.settingsPath()).isDir()) << "neither renamed nor replaced";
+  EXPECT_FALSE(QFileInfo::exists(env.settingsPath() + ".damaged"));
+}
+
+TEST(SettingsStore, ASaveThatCannotWriteSaysSoAndALeftoverTemporaryFileGoes) {
+  TestEnv env;
+  ASSERT_TRUE(env.store->writeText(QStringLiteral("morvel"), QStringLiteral("numlinee"), QStringLiteral("2")));
+  // A save killed after writing its temporary file left it behind.
+  env.writeFile(env.store->temporaryPath(), "{ half");
+  SettingsStore next(env.settingsPath());
+  EXPECT_FALSE(QFileInfo::exists(next.temporaryPath()));
+  EXPECT_EQ(next.readText(QStringLiteral("morvel"), QStringLiteral("numlinee"), {}), QStringLiteral("2"));
+
+  // The temporary file cannot be made (a folder in its way): the store stays as it was.
+  QDir().mkpath(next.temporaryPath());
+  EXPECT_FALSE(next.writeText(QStringLiteral("morvel"), QStringLiteral("numlinee"), QStringLiteral("4")));
+  EXPECT_TRUE(next.lastError().startsWith(QStringLiteral("Impossibile scrivere %1: ").arg(env.settingsPath())))
+      << next.lastError().toStdString();
+  QDir().rmdir(next.temporaryPath());
+  EXPECT_EQ(SettingsStore(env.settingsPath()).readText(QStringLiteral("morvel"), QStringLiteral("numlinee"), {}),
+            QStringLiteral("2"));
 }

@@ -286,3 +286,47 @@ TEST_P(DbTest, AStationWhoseConnectionWasDroppedConnectsAgainAtTheNextCommand) {
 
 INSTANTIATE_TEST_SUITE_P(Engines, DbTest, ::testing::Values("sqlite", "postgresql"),
                          [](const auto& info) { return std::string(info.param); });
+
+TEST(Archive, AFileThatIsNotADatabaseOrIsLockedIsToldAsSuch) {
+  TestEnv env;
+  env.writeFile(QStringLiteral("tavikdata.sqlite"), QByteArray(4096, 'x'));
+  {
+    TDataModule1 dm(TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), env.workDir), env.ui);
+    env.ui.queueAnswer(ModalUi::Answer::Ok);  // the engine's words follow the station's
+    EXPECT_FALSE(dm.Table1.Open());
+    ASSERT_EQ(env.ui.shown().size(), 1);
+    const QString told = env.ui.shownTexts().front();
+    EXPECT_TRUE(told.startsWith(QStringLiteral("Impossibile usare il database SQLite %1: ").arg(env.path(QStringLiteral("tavikdata.sqlite")))))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("not a database"))) << told.toStdString();
+    EXPECT_EQ(env.readFile(QStringLiteral("tavikdata.sqlite")), QByteArray(4096, 'x')) << "the file is left as it was";
+  }
+
+  // Another program holds the archive locked.
+  QFile::remove(env.path(QStringLiteral("tavikdata.sqlite")));
+  const TDatabase::Target target = TDatabase::parse(QStringLiteral("sqlite:locked.sqlite"), env.workDir);
+  {
+    TDatabase setup(target, env.ui);
+    ASSERT_FALSE(setup.createTables().has_value());
+  }
+  {
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    other.setDatabaseName(target.file);
+    ASSERT_TRUE(other.open());
+    QSqlQuery q(other);
+    ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")));
+    ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO produttori (num, codice) VALUES (1, 'x')")));
+    env.ui.clearRecord();
+    TDataModule1 dm(target, env.ui);
+    dm.Database1.setLockTimeoutMs(50);
+    env.ui.queueAnswer(ModalUi::Answer::Ok);
+    EXPECT_FALSE(dm.Table2.Open());
+    ASSERT_EQ(env.ui.shown().size(), 1);
+    EXPECT_TRUE(env.ui.shownTexts().front().contains(QStringLiteral("locked"))) << env.ui.shownTexts().front().toStdString();
+    EXPECT_FALSE(env.ui.shownTexts().front().contains(QStringLiteral("non esiste")));
+    q.exec(QStringLiteral("ROLLBACK"));
+    other.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}

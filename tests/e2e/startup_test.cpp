@@ -125,6 +125,8 @@ struct MachineRun : ::testing::Test {
       ::kill(static_cast<pid_t>(p->processId()), SIGTERM);
       if (!p->waitForFinished(20000)) p->kill();
     }
+    // The station never sends the board a line that breaks its layouts.
+    EXPECT_FALSE(traced().contains("protocol error")) << traced().toStdString();
   }
 
   void startMachine(const QStringList& extra = {}) {
