@@ -107,9 +107,9 @@ std::optional<QString> ModalUi::fileName(const FileRequest& request, bool save) 
     }
     case Mode::Scripted:
       if (!files_.empty()) {
-        auto f = files_.front();
+        const QueuedFile f = files_.front();
         files_.pop_front();
-        return f;
+        if (f.chosen) return f.path;
       }
       return std::nullopt;
     case Mode::Interactive:

@@ -75,7 +75,7 @@ class ModalUi {
   // Where the scripted mode reports a message nobody queued an answer for (the tests'
   // entry installs one that fails the running test).
   static void setUnexpectedMessageHandler(std::function<void(const QString&)> handler);
-  void queueFile(std::optional<QString> file) { files_.push_back(std::move(file)); }
+  void queueFile(const std::optional<QString>& file) { files_.push_back({file.has_value(), file.value_or(QString())}); }
   void queueDialog(std::function<int(QDialog&)> fill) { dialogs_.push_back(std::move(fill)); }
 
   // What was shown, for tests and diagnostics.
@@ -100,7 +100,11 @@ class ModalUi {
     std::function<void()> whileShown;
   };
   std::deque<Queued> answers_;
-  std::deque<std::optional<QString>> files_;
+  struct QueuedFile {
+    bool chosen;  // false: the dialog is cancelled
+    QString path;
+  };
+  std::deque<QueuedFile> files_;
   std::deque<std::function<int(QDialog&)>> dialogs_;
   QList<Shown> shown_;
   QList<FileRequest> fileRequests_;
