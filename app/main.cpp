@@ -52,6 +52,16 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
+  if (options.databaseRole) {
+    // The station's own login, for the server of a shared archive; printed here so that it
+    // need not be written down anywhere else.
+    QMap<QString, QString> login;
+    TDatabase::Database1Login(login);
+    std::printf("CREATE ROLE %s LOGIN PASSWORD '%s';\n", login.value(QStringLiteral("USER NAME")).toLatin1().constData(),
+                login.value(QStringLiteral("PASSWORD")).toLatin1().constData());
+    return 0;
+  }
+
   if (options.createDatabase) {
     // The setup command: no window, no operator; its one error is printed below.
     QCoreApplication app(argc, argv);

@@ -30,6 +30,8 @@ StationOptions StationOptions::parse(const QStringList& arguments) {
       options.unattended = true;
     } else if (a == QLatin1String("--create-database")) {
       options.createDatabase = true;
+    } else if (a == QLatin1String("--database-role")) {
+      options.databaseRole = true;
     } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
       options.help = true;
     } else if (i == 0) {
@@ -46,7 +48,7 @@ StationOptions StationOptions::parse(const QStringList& arguments) {
 QString StationOptions::usage() {
   return QCoreApplication::translate(
       "StationOptions",
-      "Uso: campionatrice [-o] [--unattended] | --create-database\n"
+      "Uso: campionatrice [-o] [--unattended] | --create-database | --database-role\n"
       "  -o             centralina vecchia: linea a 9600 baud, riga di configurazione corta\n"
       "                 (solo come primo parametro)\n"
       "  --unattended   risponde OK o Si a ogni messaggio e finestra modale e ne scrive il\n"
@@ -54,6 +56,8 @@ QString StationOptions::usage() {
       "  --create-database  crea le tabelle mancanti nel database dell'alias tavikdata\n"
       "                 (sezione \"databases\" delle impostazioni; senza, il file SQLite\n"
       "                 tavikdata.sqlite della cartella di lavoro) ed esce\n"
+      "  --database-role  scrive l'istruzione SQL che crea su un server PostgreSQL l'utente con\n"
+      "                 cui la stazione accede all'archivio (da passare a psql) ed esce\n"
       "La cartella di lavoro e' la cartella corrente.\n");
 }
 

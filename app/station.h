@@ -43,6 +43,7 @@ struct StationOptions {
   bool oldBoard = false;
   bool unattended = false;
   bool createDatabase = false;
+  bool databaseRole = false;
   bool help = false;
   QStringList unknown;
 

@@ -24,7 +24,8 @@ TListaProgrammi::TListaProgrammi(QWidget* parent) : QDialog(parent) {
   count->addWidget(NumMax);
   count->addStretch();
   v->addLayout(count);
-  v->addWidget(new QLabel(tr("Selezionare il programma")));
+  // How to choose, for whoever meets the list for the first time.
+  v->addWidget(new QLabel(tr("Selezionare il programma: un clic o Invio lo sceglie, Esc annulla")));
   ListaBox = new QListWidget(this);
   ListaBox->setObjectName(QStringLiteral("ListaBox"));
   ListaBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

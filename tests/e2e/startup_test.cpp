@@ -97,6 +97,15 @@ TEST(Station, TheSetupCommandCreatesTheArchiveOnceAndLeavesItAlone) {
   const Finished bad = createDatabase(env, work);
   EXPECT_NE(bad.exitCode, 0);
   EXPECT_TRUE(bad.err.contains("tavikdata"));
+
+  // The station's login for a PostgreSQL server, as the README has the installer pass it
+  // to psql.
+  QProcess role;
+  role.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--database-role")});
+  ASSERT_TRUE(role.waitForFinished(30000));
+  EXPECT_EQ(role.exitCode(), 0);
+  const QByteArray sql = role.readAllStandardOutput();
+  EXPECT_TRUE(sql.startsWith("CREATE ROLE root LOGIN PASSWORD '") && sql.endsWith("';\n")) << sql.toStdString();
 }
 
 namespace {
