@@ -209,7 +209,9 @@ TEST_F(MainFixture, TheControllerLinkOpensOnTheConfiguredPortAndClosesWithTheWin
     main.close();
     EXPECT_EQ(main.link(), nullptr);
   }
-  EXPECT_TRUE(env.readFile(QStringLiteral("morvel.log")).contains("12"));
+  const QByteArray ports = PortMap::fromStore(*env.store).enumerate().toLatin1();
+  EXPECT_TRUE(ports.contains("12"));
+  EXPECT_TRUE(env.readFile(QStringLiteral("morvel.log")).contains(" | " + ports)) << "the ports found, COM12 among them";
 
   env.store->writeText(QStringLiteral("morvel"), QStringLiteral("porta_com"), QStringLiteral("99"));
   station.arguments = {};
