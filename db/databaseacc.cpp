@@ -1,5 +1,6 @@
 #include "db/databaseacc.h"
 
+#include <algorithm>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -149,6 +150,14 @@ void TDatabase::report(const QString& error) {
   ui_.message(error, ModalUi::Icon::Error);
 }
 
+void TDatabase::reportLost() {
+  // One loss is told once, however many statements of the command meet it; the next
+  // connection that opens clears it.
+  if (lostReported_) return;
+  lostReported_ = true;
+  report(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(target_.describe()));
+}
+
 TDatabase::Batch::Batch(TDatabase& database) : database_(database) {
   if (database_.batchDepth_++ == 0) database_.batchError_.clear();
   if (!database_.Connect()) return;
@@ -233,6 +242,7 @@ bool TDatabase::Connect(bool allowCreate) {
     probe.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
   }
   lastError_.clear();
+  lostReported_ = false;
   return true;
 }
 
@@ -268,7 +278,7 @@ bool TDatabase::tableExists(const QString& table) {
     lookupFailed_ = true;
     const QString cause = q.lastError().text();
     if (dropIfLost())
-      report(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(target_.describe()));
+      reportLost();
     else
       report(tr("Impossibile leggere il database %1: %2").arg(target_.describe(), cause));
     return false;
@@ -455,6 +465,11 @@ bool TTable::editing() {
   return false;
 }
 
+void TTable::lostConnection() {
+  lastError_ = tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe());
+  database_.reportLost();
+}
+
 void TTable::fail(const QString& error) {
   lastError_ = error;
   database_.report(error);
@@ -480,7 +495,7 @@ bool TTable::exec(QSqlQuery& q, const QString& sql, const QVariantList& binds) {
   const QString error = q.lastError().text();
   // A connection the server dropped is closed, so the next command connects again.
   if (database_.dropIfLost())
-    fail(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe()));
+    lostConnection();
   else
     fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, error));
   return false;
@@ -491,7 +506,7 @@ bool TTable::Exists() {
   if (database_.tableExists(def_.name)) return true;
   if (database_.lookupFailed()) return false;  // told with its cause
   if (database_.dropIfLost()) {
-    fail(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe()));
+    lostConnection();
   }
   return false;
 }
@@ -503,7 +518,7 @@ bool TTable::Open() {
     if (database_.lookupFailed()) return false;  // told with its cause
     // No table in the list may also mean a connection the server dropped.
     if (database_.dropIfLost())
-      fail(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe()));
+      lostConnection();
     else
       fail(tr("La tabella %1 non esiste nel database").arg(def_.name));
     return false;
@@ -529,9 +544,42 @@ void TTable::clearRow() {
   calcDirty_ = true;
 }
 
+bool TTable::fixedKey() const {
+  return def_.columns[def_.indexOf(def_.orderKey)].type == ColumnDef::Type::FixedText;
+}
+
+QString TTable::keyText(const QVariant& key, bool padded) const {
+  // A fixed-width key compares without its trailing blanks: rows written by another
+  // program (the sqlite3 client, an import) may hold "01" where the station writes "01 ".
+  QString t = keyValue(key).toString();
+  while (t.endsWith(QLatin1Char(' '))) t.chop(1);
+  return padded ? text::fixedLeft(t, def_.columns[def_.indexOf(def_.orderKey)].length) : t;
+}
+
+QString TTable::keyEquals(const QVariant& key, QVariantList& binds) const {
+  if (!fixedKey()) {
+    binds << keyValue(key);
+    return keyColumn() + QStringLiteral(" = ?");
+  }
+  // Every spelling the key may be stored with, so the key's index still serves.
+  const QString bare = keyText(key, false);
+  const int length = def_.columns[def_.indexOf(def_.orderKey)].length;
+  QStringList marks;
+  for (int n = static_cast<int>(bare.size()); n <= std::max(length, static_cast<int>(bare.size())); ++n) {
+    binds << QVariant(bare + QString(n - bare.size(), QLatin1Char(' ')));
+    marks << QStringLiteral("?");
+  }
+  return keyColumn() + QStringLiteral(" IN (") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
 QString TTable::rangeWhere(QVariantList& binds) const {
   if (!range_) return {};
-  binds << keyValue(range_->first) << keyValue(range_->second);
+  if (fixedKey()) {
+    // From the bare low key to the high key padded to the column's width.
+    binds << QVariant(keyText(range_->first, false)) << QVariant(keyText(range_->second, true));
+  } else {
+    binds << keyValue(range_->first) << keyValue(range_->second);
+  }
   return QStringLiteral("%1 >= ? AND %1 <= ?").arg(keyColumn());
 }
 
@@ -598,7 +646,8 @@ bool TTable::Next() {
       where += keyColumn() + QStringLiteral(" IS NOT NULL");
     } else {
       where += keyColumn() + QStringLiteral(" > ?");
-      binds << bindable(def_.columns[def_.indexOf(def_.orderKey)], key);
+      // After a fixed-width key in every spelling it may be stored with.
+      binds << (fixedKey() ? QVariant(keyText(key, true)) : bindable(def_.columns[def_.indexOf(def_.orderKey)], key));
     }
     startCursor(where, binds, keyColumn() + QStringLiteral(" ASC NULLS FIRST"));
     return !eof_;
@@ -654,8 +703,7 @@ bool TTable::FindKey(const QVariant& key) {
   QVariantList binds;
   QString where = rangeWhere(binds);
   if (!where.isEmpty()) where += QStringLiteral(" AND ");
-  where += keyColumn() + QStringLiteral(" = ?");
-  binds << keyValue(key);
+  where += keyEquals(key, binds);
   if (startCursor(where, binds, keyColumn(), 1)) {
     continueAfterCurrent_ = true;
     return true;

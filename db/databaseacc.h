@@ -72,6 +72,8 @@ class TDatabase {
   // After a failed statement: closes a connection that no longer answers (a restarted
   // server), so that the next table open connects again. True when it was lost.
   bool dropIfLost();
+  // Tells that the connection was lost, once per loss.
+  void reportLost();
   // The setup command: creates the missing tables and indexes. Returns an error text on
   // failure.
   std::optional<QString> createTables();
@@ -112,6 +114,7 @@ class TDatabase {
   QString lastError_;
   QSet<QString> knownTables_;  // lower-case names of tables seen on this connection
   bool lookupFailed_ = false;
+  bool lostReported_ = false;
   int lockTimeoutMs_ = kLockTimeoutMs;
   int batchDepth_ = 0;
   QString batchError_;
@@ -228,9 +231,15 @@ class TTable {
   void computeCalculated();
   QVariant toStored(int index, const QVariant& value, QString* error) const;
   QVariant keyValue(const QVariant& key) const;
+  bool fixedKey() const;
+  // The key as text without its trailing blanks, or padded to the column's width.
+  QString keyText(const QVariant& key, bool padded) const;
+  // "key = ?" for the key, in every spelling a fixed-width key may be stored with.
+  QString keyEquals(const QVariant& key, QVariantList& binds) const;
   QString rangeWhere(QVariantList& binds) const;
   bool checkRequired();
   void fail(const QString& error);
+  void lostConnection();
   bool exec(QSqlQuery& q, const QString& sql, const QVariantList& binds);
 
   TDatabase& database_;
