@@ -80,6 +80,7 @@ Station::Station(StationEnvironment& env, StationView& view, TNewProgram& editor
   data_ = std::make_unique<TDataModule1>(TDatabase::resolve(env.store, env.workDir), env.ui);
   programs_ = std::make_unique<Programs>(*data_, editor_, list_, configuration_.config(), env.ui);
   programs_->setDisplay(&view_);
+  programs_->setEventLog(&env.log);
   programCommands_ = std::make_unique<ProgramCommands>(*programs_, editor_, list_, env.ui);
   runCommands_ = std::make_unique<RunCommands>(runContext());
   mainCycle_ = std::make_unique<MainCycle>(runContext(), *runCommands_);

@@ -408,6 +408,16 @@ void TMain::showNoProgram() {
   if (auto* l = findChild<QLabel*>(QStringLiteral("TotaleG"))) l->setText(zero);
 }
 
+void TMain::showMissingProgram(int n, const QString& text) {
+  // No class of another program may stay on screen under this number.
+  setPanelText(0, text);
+  for (int q = 1; q <= kQualities; ++q)
+    for (int c = 1; c <= kClasses; ++c) {
+      if (auto* l = findChild<QLabel*>(grid("NomeCal", c, q))) l->setText(c == 1 ? tr("Programma %1").arg(n) : QString());
+      if (auto* l = findChild<QLabel*>(grid("PesoCal", c, q))) l->setText(c == 1 ? tr("non in archivio") : QString());
+    }
+}
+
 QWidget* TMain::control(const QString& name) const {
   if (auto it = controls_.constFind(name); it != controls_.constEnd()) return *it;
   auto* w = findChild<QWidget*>(name);

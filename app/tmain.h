@@ -66,6 +66,7 @@ class TMain : public QMainWindow, public StationView {
   void showProgramDescription(const QString& description) override;
   void showClass(int c, int q, const QString& name, const QString& range) override;
   void showNoProgram() override;
+  void showMissingProgram(int n, const QString& text) override;
 
   // The steps of the show sequence that touch the window itself.
   QString caption() const override { return windowTitle(); }

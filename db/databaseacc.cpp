@@ -739,6 +739,14 @@ bool TTable::Edit() {
   return true;
 }
 
+bool TTable::EditFrom(const QVector<QVariant>& asRead) {
+  if (!Edit()) return false;
+  if (asRead.size() == original_.size()) original_ = asRead;
+  return true;
+}
+
+QVector<QVariant> TTable::currentRow() const { return hasRow_ ? row_ : QVector<QVariant>(); }
+
 bool TTable::Insert() {
   if (!ensureOpen()) return false;
   if (state_ == State::Edit || state_ == State::Insert) Cancel();

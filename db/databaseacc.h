@@ -198,6 +198,11 @@ class TTable {
   void CancelRange();
 
   bool Edit();
+  // Edits the current row as it was read earlier (when an editor opened on it): a column
+  // another station changed since then, and this edit changes too, is a conflict at Post.
+  bool EditFrom(const QVector<QVariant>& asRead);
+  // The stored values of the current row, for EditFrom; empty without a row.
+  QVector<QVariant> currentRow() const;
   bool Insert();
   bool Append() { return Insert(); }
   bool Post();

@@ -1,7 +1,6 @@
 #include "programs/programcommands.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QSet>
 
 #include "base/modalui.h"
@@ -18,21 +17,26 @@ QString editorTitle(int n) { return QCoreApplication::translate("ProgramCommands
 ProgramCommands::ProgramCommands(Programs& programs, TNewProgram& editor, TListaProgrammi& list, ModalUi& ui)
     : programs_(programs), editor_(editor), list_(list), ui_(ui) {}
 
-void ProgramCommands::Modifica1Click(int currentProgram, int lastBoardState) {
+void ProgramCommands::Modifica1Click(const int& currentProgram, const int& lastBoardState) {
   const QString savedTitle = editor_.windowTitle();
   programs_.RefreshProgramList();
   list_.clearChoice();
   if (ui_.exec(list_) == QDialog::Accepted && list_.chosenIndex() >= 0) {
-    const int i = list_.chosenIndex();
-    editor_.setWindowTitle(editorTitle(i + 1));
-    programs_.ShowProgramInEditor(list_.chosenCode());
-    if (ui_.exec(editor_) == QDialog::Accepted && programs_.StoreProgram(programs_.editing.code)) {
-      if (i + 1 == currentProgram) {
-        programs_.ShowCurrentProgram(currentProgram);
-        programs_.PrepareProgramLines(currentProgram);
-        if (lastBoardState > 0) programs_.transfer.StartProgramTransfer();
-      }
+    const QString code = list_.chosenCode();
+    const auto n = text::strictInt(code.trimmed());
+    if (!programs_.ShowProgramInEditor(code)) {
+      // Deleted by another station since the list was read.
+      ui_.message(tr("Il programma %1 non è presente nell'archivio.").arg(code), ModalUi::Icon::Error);
+      return;
     }
+    // The title names the program by its code, whatever its place in the list.
+    editor_.setWindowTitle(editorTitle(n.value_or(list_.chosenIndex() + 1)));
+    editor_.setSaveAction([this] { return programs_.StoreProgram(programs_.editing.code); });
+    if (ui_.exec(editor_) == QDialog::Accepted && editor_.saved() && n && *n == currentProgram) {
+      if (const auto error = programs_.SendEditedProgram(currentProgram, lastBoardState))
+        ui_.message(*error, ModalUi::Icon::Error);
+    }
+    editor_.setSaveAction({});
   }
   editor_.setWindowTitle(savedTitle);
 }
@@ -61,7 +65,11 @@ void ProgramCommands::Nuovo1Click() {
   editor_.setWindowTitle(editorTitle(code.toInt()));
   programs_.editing.code = code;
   editor_.showModel();
-  if (ui_.exec(editor_) == QDialog::Accepted) programs_.StoreProgram(code);
+  // Another station may take the code while the operator types: the save then picks the
+  // smallest free code and says so.
+  editor_.setSaveAction([this] { return programs_.StoreProgram(programs_.editing.code, Programs::StoreMode::New); });
+  ui_.exec(editor_);
+  editor_.setSaveAction({});
   editor_.setWindowTitle(savedTitle);
 }
 

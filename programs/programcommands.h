@@ -12,8 +12,9 @@ class ProgramCommands {
  public:
   ProgramCommands(Programs& programs, TNewProgram& editor, TListaProgrammi& list, ModalUi& ui);
 
-  // `currentProgram` is the number the board reports; `lastBoardState` its last state.
-  void Modifica1Click(int currentProgram, int lastBoardState);
+  // `currentProgram` is the number the board reports and `lastBoardState` its last state,
+  // both read as they are when the editor closes (the main cycle goes on meanwhile).
+  void Modifica1Click(const int& currentProgram, const int& lastBoardState);
   void Nuovo1Click();
   void Cancella1Click(int currentProgram);
   void Controldbase1Click();

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
+#include <QSet>
+
+#include "base/eventlog.h"
 #include "base/modalui.h"
 #include "base/text.h"
 #include "config/machineconfig.h"
@@ -16,8 +19,6 @@ QString tr(const char* s) { return QCoreApplication::translate("Programs", s); }
 
 QString column(const char* prefix, int i, int q) { return QStringLiteral("%1%2q%3").arg(QLatin1String(prefix)).arg(i).arg(q); }
 
-QByteArray digitsOnly(QString s) { return s.replace(QLatin1Char(' '), QLatin1Char('0')).toLatin1(); }
-
 constexpr int kMaxPrograms = 999;
 
 }  // namespace
@@ -28,11 +29,14 @@ Programs::Programs(TDataModule1& data, TNewProgram& editor, TListaProgrammi& lis
   editor_.bind(editing);
 }
 
-bool Programs::LoadProgram(const QString& code) {
+bool Programs::LoadProgram(const QString& code) { return loadRow(code, nullptr); }
+
+bool Programs::loadRow(const QString& code, QVector<QVariant>* row) {
   TTable& t = data_.Table1;
   if (!t.Open()) return false;
   const bool found = t.FindKey(code);
   if (found) {
+    if (row) *row = t.currentRow();
     buffer.description = t.FieldByName(QStringLiteral("descrizione")).AsString();
     buffer.code = t.FieldByName(QStringLiteral("codiceprog")).AsString();
     for (int q = 1; q <= ProgramBuffer::kQualities; ++q) {
@@ -64,13 +68,20 @@ ProgramEditorModel Programs::editorModelOf(const ProgramBuffer& program, int m) 
   return e;
 }
 
-void Programs::ShowProgramInEditor(const QString& code) {
-  LoadProgram(code);
+bool Programs::ShowProgramInEditor(const QString& code) {
+  QVector<QVariant> row;
+  if (!loadRow(code, &row)) return false;
+  // The row as the editor opened on it: a save compares with this, not with a row read
+  // again just before it, so another station's change meanwhile is not overwritten.
+  openedCode_ = buffer.code;
+  openedRow_ = row;
   editing = editorModelOf(buffer, config_.xmoltiply);
   editor_.showModel();
+  return true;
 }
 
-bool Programs::StoreProgram(const QString& code) {
+bool Programs::StoreProgram(const QString& requestedCode, StoreMode mode) {
+  QString code = requestedCode;
   const int m = config_.xmoltiply;
   const ProgramEditorModel& e = editing;
   ProgramBuffer b = buffer;
@@ -82,8 +93,9 @@ bool Programs::StoreProgram(const QString& code) {
     for (int bb = 1; bb <= ProgramBuffer::kBoundaries; ++bb) {
       const QString& typed = e.weight(bb, q);
       std::optional<QString> stored = m >= 2 ? program::toStoredUnits(typed, m) : std::optional<QString>(typed);
-      // Every weight must be a whole number before anything is written.
-      if (!stored || (!stored->isEmpty() && !text::strictInt(stored->trimmed()))) {
+      // Every weight must be a whole number of 0 or more before anything is written.
+      const auto value = stored ? text::strictInt(stored->trimmed()) : std::nullopt;
+      if (!stored || (!stored->isEmpty() && (!value || *value < 0))) {
         ui_.message(tr("'%1' non è un valore intero valido (peso %2 della qualità %3)").arg(typed).arg(bb).arg(q),
                     ModalUi::Icon::Error);
         return false;
@@ -95,9 +107,30 @@ bool Programs::StoreProgram(const QString& code) {
 
   TTable& t = data_.Table1;
   if (!t.Open()) return false;
-  const bool found = t.FindKey(code);
+  bool found = t.FindKey(code);
+  if (found && mode == StoreMode::New) {
+    // Another station took the announced code meanwhile: a new program never replaces a
+    // stored one; it goes under the smallest free code, and the operator is told.
+    t.Close();
+    RefreshProgramList();
+    const QString free = smallestFreeCode();
+    if (free.isEmpty()) {
+      ui_.message(tr("Sono già memorizzati 99 programmi: cancellarne uno prima di crearne un altro."), ModalUi::Icon::Error);
+      return false;
+    }
+    ui_.message(tr("Il codice %1 è stato usato nel frattempo da un'altra stazione: il programma è salvato con il codice %2.")
+                    .arg(code, free),
+                ModalUi::Icon::Information);
+    code = free;
+    editing.code = free;
+    buffer.code = free;
+    editor_.showModel();
+    if (!t.Open()) return false;
+    found = false;
+  }
   if (found) {
-    t.Edit();
+    if (openedCode_ == code && !openedRow_.isEmpty()) t.EditFrom(openedRow_);
+    else t.Edit();
   } else {
     t.Insert();
     t.FieldByName(QStringLiteral("codiceprog")).SetAsString(code);
@@ -114,9 +147,24 @@ bool Programs::StoreProgram(const QString& code) {
   }
   const bool stored = t.Post();
   if (!stored) t.Cancel();
+  if (stored) {
+    // What is stored now is what a next save compares with.
+    openedCode_ = code;
+    openedRow_ = t.currentRow();
+  }
   t.Close();
   return stored;
 }
+
+QString Programs::smallestFreeCode() const {
+  QSet<QString> taken;
+  for (const ProgramEntry& e : list_) taken.insert(e.code);
+  for (int n = 1; n <= 99; ++n)
+    if (!taken.contains(program::code(n))) return program::code(n);
+  return {};
+}
+
+QString Programs::missingText(int n) { return tr("Programma %1 non presente in archivio").arg(program::code(n)); }
 
 void Programs::ClearEditor() {
   editing.description.clear();
@@ -143,14 +191,19 @@ void Programs::RefreshProgramList() {
   if (onProgramListChanged) onProgramListChanged(list_);
 }
 
-void Programs::ShowCurrentProgram(int currentProgram) {
-  if (!display_) return;
+bool Programs::ShowCurrentProgram(int currentProgram) {
+  if (!display_) return true;
   if (currentProgram < 1) {
     display_->showNoProgram();
-    return;
+    return true;
   }
   // The editor and what the operator may be typing in it are not touched.
-  LoadProgram(program::code(currentProgram));
+  if (currentProgram > 99 || !LoadProgram(program::code(currentProgram))) {
+    // Never the data of another program: the board's program is not in the archive.
+    display_->showMissingProgram(currentProgram, missingText(currentProgram));
+    log(QStringLiteral("programma %1 non presente in archivio\r\n").arg(currentProgram));
+    return false;
+  }
   display_->showProgramDescription(buffer.description);
   const int m = config_.xmoltiply;
   for (int q = 1; q <= ProgramBuffer::kQualities; ++q)
@@ -158,6 +211,11 @@ void Programs::ShowCurrentProgram(int currentProgram) {
       display_->showClass(c, q, buffer.name(c, q),
                           program::toRangeText(buffer.boundary(c, q), m) + QLatin1Char('-') +
                               program::toRangeText(buffer.boundary(c + 1, q), m));
+  return true;
+}
+
+void Programs::log(const QString& message) {
+  if (log_) log_->append(message);
 }
 
 void Programs::DeleteProgram(const QString& code) {
@@ -167,36 +225,88 @@ void Programs::DeleteProgram(const QString& code) {
   t.Close();
 }
 
-QString Programs::weightValue(const ProgramEditorModel& program, int b, int q) const {
+std::optional<int> Programs::weightValue(const ProgramEditorModel& program, int b, int q) const {
   const QString& typed = program.weight(b, q);
   const int m = config_.xmoltiply;
-  // A weight that cannot be converted is sent as 0, never as other characters.
-  const QString value = m < 2 ? typed : program::toStoredUnits(typed, m).value_or(QStringLiteral("0"));
-  return text::fixedRight(value.left(3), 3, QLatin1Char('0'));
+  const std::optional<QString> stored = m < 2 ? std::optional<QString>(typed) : program::toStoredUnits(typed, m);
+  if (!stored) return std::nullopt;
+  const auto v = text::strictInt(stored->trimmed());
+  // The board takes three digits: 0 to 999 units.
+  if (!v || *v < 0 || *v > 999) return std::nullopt;
+  return v;
 }
 
-void Programs::PrepareProgramLines(int programNumber, const ProgramEditorModel& program) {
-  const QByteArray number = digitsOnly(text::fixedRight(QString::number(programNumber), 2));
-  for (int l = 0; l < 4; ++l) {
+std::optional<QString> Programs::PrepareProgramLines(int programNumber, const ProgramEditorModel& program) {
+  if (programNumber < 0 || programNumber > 99) return tr("Il numero di programma %1 non può essere inviato alla centralina").arg(programNumber);
+  const auto refused = [&](int q, int c, const QString& field, const QString& value, const QString& rule) {
+    return tr("Il programma %1 non può essere inviato alla centralina: qualità %2, classe %3, %4 '%5' non valido (%6)")
+        .arg(program::code(programNumber))
+        .arg(q)
+        .arg(c)
+        .arg(field, value, rule);
+  };
+  // Everything is checked before a line is built: a program that does not fit the board's
+  // layouts is never sent cut, padded or garbled.
+  std::array<QByteArray, 4> weights;
+  std::array<std::array<QByteArray, 12>, 4> exits;
+  const QByteArray number = QByteArray::number(programNumber).rightJustified(2, '0');
+  for (int l = 0; l < machine::kWeighingLines; ++l) {
     const int q = config_.qualitaL[l] + 1;  // quality 1 to 5 graded on line l + 1
+    const bool graded = q >= 1 && q <= ProgramBuffer::kQualities;
     QByteArray line = number + QByteArray::number(l);
-    if (q >= 1 && q <= ProgramBuffer::kQualities)
-      for (int b = 1; b <= ProgramBuffer::kBoundaries; ++b) line += digitsOnly(weightValue(program, b, q));
-    transfer.weightLines[l] = line;
+    if (graded) {
+      for (int b = 1; b <= ProgramBuffer::kBoundaries; ++b) {
+        const auto v = weightValue(program, b, q);
+        if (!v)
+          return refused(q, b <= 15 ? b : 15, b <= 15 ? tr("peso minimo") : tr("peso massimo"), program.weight(b, q),
+                         tr("ci vuole un numero intero da 0 a %1").arg(999 * std::max(1, config_.xmoltiply)));
+        line += QByteArray::number(*v).rightJustified(3, '0');
+      }
+    }
+    weights[l] = line;
     for (int c = 1; c <= ProgramBuffer::kExitClasses; ++c) {
-      // The reject quality has no program: its line's classes get no exit.
-      QString exits = q >= 1 && q <= ProgramBuffer::kQualities ? program.exitText(c, q).left(8) : QString();
-      exits = exits.leftJustified(8, QLatin1Char('0'));
-      transfer.exitLines[l][c - 1] =
-          digitsOnly(text::fixedRight(QString::number(c), 2)) + QByteArray::number(l) + digitsOnly(exits);
+      QByteArray e;
+      if (graded) {
+        for (int x = 0; x < ProgramEditorModel::kExits; ++x) {
+          const QString& exit = program.exit(c, x, q);
+          const bool digits = exit.size() == 2 && exit.at(0).isDigit() && exit.at(1).isDigit() &&
+                              exit.at(0).unicode() < 128 && exit.at(1).unicode() < 128;
+          if (!digits)
+            return refused(q, c, tr("uscita %1").arg(QChar('a' + x)), exit, tr("ci vogliono due cifre"));
+          e += exit.toLatin1();
+        }
+      } else {
+        e = "00000000";  // the reject quality has no program: its line's classes get no exit
+      }
+      exits[l][c - 1] = QByteArray::number(c).rightJustified(2, '0') + QByteArray::number(l) + e;
     }
   }
+  transfer.weightLines = weights;
+  transfer.exitLines = exits;
+  return std::nullopt;
 }
 
-void Programs::LoadProgramForBoard(int n, int lastBoardState) {
-  LoadProgram(program::code(n));
-  PrepareProgramLines(n, editorModelOf(buffer, config_.xmoltiply));
+Programs::BoardLoad Programs::LoadProgramForBoard(int n, int lastBoardState) {
+  // Only a program the archive holds, whole and in the board's layouts, is ever sent.
+  if (n < 1 || n > 99 || !LoadProgram(program::code(n))) {
+    log(QStringLiteral("programma %1 non presente in archivio: non inviato\r\n").arg(n));
+    if (display_) display_->showMissingProgram(n, missingText(n));
+    return {BoardLoad::Missing, tr("Il programma %1 non è presente nell'archivio: non è stato inviato alla centralina.")
+                                    .arg(program::code(n))};
+  }
+  if (const auto error = PrepareProgramLines(n, editorModelOf(buffer, config_.xmoltiply))) {
+    log(QStringLiteral("programma %1 non inviato: %2\r\n").arg(n).arg(*error));
+    return {BoardLoad::Refused, *error};
+  }
   if (lastBoardState > 0) transfer.StartProgramTransfer();
+  return {BoardLoad::Loaded, {}};
+}
+
+std::optional<QString> Programs::SendEditedProgram(int n, int lastBoardState) {
+  ShowCurrentProgram(n);
+  if (auto error = PrepareProgramLines(n, editing)) return error;
+  if (lastBoardState > 0) transfer.StartProgramTransfer();
+  return std::nullopt;
 }
 
 void ProgramTransfer::StartProgramTransfer() {

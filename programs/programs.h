@@ -3,14 +3,18 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QVariant>
+#include <QVector>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "programs/programbuffer.h"
 #include "programs/programeditormodel.h"
 #include "programs/tlistaprogrammi.h"
 
 class cSelvik;
+class EventLog;
 class ModalUi;
 class TDataModule1;
 class TNewProgram;
@@ -25,6 +29,9 @@ class ProgramDisplay {
   virtual void showClass(int c, int q, const QString& name, const QString& range) = 0;
   // No program: empty class labels, every total and percentage "0", running totals zero.
   virtual void showNoProgram() = 0;
+  // Program n is not in the archive: the text says so where the program's description
+  // and classes are shown; no other program's data stays there.
+  virtual void showMissingProgram(int n, const QString& text) = 0;
 };
 
 // The 52 lines that give the board a program (4 weight lines "F", 48 exit lines "G") and
@@ -77,31 +84,60 @@ class Programs {
   static ProgramEditorModel editorModelOf(const ProgramBuffer& program, int m);
 
   void setDisplay(ProgramDisplay* display) { display_ = display; }
+  void setEventLog(EventLog* log) { log_ = log; }
   // Further users of the program list (the lot editor's program choice).
   std::function<void(const QList<ProgramEntry>&)> onProgramListChanged;
 
+  // Reads the program with that code into the buffer; false (and the buffer as it was)
+  // when the archive does not hold it.
   bool LoadProgram(const QString& code);
-  // Loads the program into the buffer and the editor's model, and shows it in the editor.
-  void ShowProgramInEditor(const QString& code);
-  // Returns whether the program was stored; errors are reported to the operator.
-  bool StoreProgram(const QString& code);
+  // Loads the program into the buffer and the editor's model, and shows it in the editor;
+  // false, and the editor as it was, when the archive does not hold it.
+  bool ShowProgramInEditor(const QString& code);
+  // Edit: stores what the editor holds under the code, over the row the editor opened on
+  // (a column another station changed meanwhile is refused with the conflict message).
+  // New: never over a stored program; a code taken meanwhile gives the smallest free one
+  // and the operator is told. Returns whether the program was stored; errors are reported.
+  enum class StoreMode { Edit, New };
+  bool StoreProgram(const QString& code, StoreMode mode = StoreMode::Edit);
   void ClearEditor();
   void RefreshProgramList();
   const QList<ProgramEntry>& programList() const { return list_; }
-  void ShowCurrentProgram(int currentProgram);
+  // Shows the board's current program on the main window (never in the editor); false
+  // when the archive does not hold it, which is then shown and logged.
+  bool ShowCurrentProgram(int currentProgram);
+  static QString missingText(int n);
   // Removes the row with that code, if there is one.
   void DeleteProgram(const QString& code);
 
-  // Builds the 52 lines of program n from a program as the editor shows it.
-  void PrepareProgramLines(int programNumber, const ProgramEditorModel& program);
+  // Builds the 52 lines of program n from a program as the editor shows it. A weight that
+  // is not a whole number of 0 to 999 board units, or an exit that is not two digits, on
+  // a quality some line grades, refuses the program: the text says which program, class
+  // and field, and the lines prepared before stay.
+  std::optional<QString> PrepareProgramLines(int programNumber, const ProgramEditorModel& program);
   // The same from what the editor holds.
-  void PrepareProgramLines(int programNumber) { PrepareProgramLines(programNumber, editing); }
+  std::optional<QString> PrepareProgramLines(int programNumber) { return PrepareProgramLines(programNumber, editing); }
+
   // Loads program n, prepares its lines and, when the board's last state is above '0',
-  // starts the transfer. The editor and what it holds are not touched.
-  void LoadProgramForBoard(int n, int lastBoardState);
+  // starts the transfer. The editor and what it holds are not touched. A program the
+  // archive does not hold, or one that does not fit the board, is not sent: the result
+  // says why (the caller tells the operator when the command was theirs).
+  struct BoardLoad {
+    enum Result { Loaded, Missing, Refused } result;
+    QString message;
+  };
+  BoardLoad LoadProgramForBoard(int n, int lastBoardState);
+
+  // After the board's current program n was edited and stored: shows it, prepares its
+  // lines from the editor and, with the board in a state above '0', starts the transfer.
+  // A program that does not fit the board is not sent: the text says why.
+  std::optional<QString> SendEditedProgram(int n, int lastBoardState);
 
  private:
-  QString weightValue(const ProgramEditorModel& program, int b, int q) const;
+  std::optional<int> weightValue(const ProgramEditorModel& program, int b, int q) const;
+  bool loadRow(const QString& code, QVector<QVariant>* row);
+  QString smallestFreeCode() const;
+  void log(const QString& message);
 
   TDataModule1& data_;
   TNewProgram& editor_;
@@ -109,5 +145,8 @@ class Programs {
   const MachineConfig& config_;
   ModalUi& ui_;
   ProgramDisplay* display_ = nullptr;
+  EventLog* log_ = nullptr;
   QList<ProgramEntry> list_;
+  QString openedCode_;
+  QVector<QVariant> openedRow_;
 };

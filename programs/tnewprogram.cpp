@@ -256,6 +256,8 @@ void TNewProgram::Button1Click() {
     if (w->text().isEmpty()) w->setText(QStringLiteral("0"));
   for (QLineEdit* w : maxs_)
     if (w->text().isEmpty()) w->setText(QStringLiteral("0"));
+  if (save_ && !save_()) return;  // refused: the operator's work stays in the window
+  saved_ = true;
   accept();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHash>
 #include <array>
+#include <functional>
 
 #include "base/machine.h"
 #include "programs/programeditormodel.h"
@@ -53,6 +54,14 @@ class TNewProgram : public QDialog {
   void setNeighbourLink(bool on) { neighbourLink_ = on; }
   bool neighbourLink() const { return neighbourLink_; }
 
+  // What "Salva" does before the window closes: the window closes only when it answers
+  // true, so a refused save keeps everything typed. saved() tells whether it closed so.
+  void setSaveAction(std::function<bool()> save) {
+    save_ = std::move(save);
+    saved_ = false;
+  }
+  bool saved() const { return saved_; }
+
   // The handlers, callable directly.
   void FormShow();
   void weightChanged(QLineEdit* field);
@@ -71,6 +80,8 @@ class TNewProgram : public QDialog {
   void syncToModel(QLineEdit* field);
 
   ModalUi& ui_;
+  std::function<bool()> save_;
+  bool saved_ = false;
   ProgramEditorModel* model_ = nullptr;
   bool loading_ = false;
   QHash<QLineEdit*, QString*> modelField_;  // field -> its text in the model (after bind)

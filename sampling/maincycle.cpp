@@ -139,14 +139,19 @@ void MainCycle::workingChecks() {
   const int p = text::strictInt(s.status.program).value_or(99);
   if (p > 0 && p < 99) c_.view.setVisible(QStringLiteral("Label53"), false);
 
+  // The program of the interrupted lot goes back into a board that has none, whenever the
+  // archive holds it (whatever the number of programs); one it does not hold, or one that
+  // does not fit the board, is forgotten and never sent.
   if (p == 0 && s.rememberedProgram > 0) {
-    if (s.rememberedProgram > c_.programs.programList().size()) {
-      s.rememberedProgram = 0;
-    } else {
-      s.serviceMode = RunState::kBusy;
-      c_.programs.LoadProgramForBoard(s.rememberedProgram, s.lastBoardState);
-      s.serviceMode = 0;
+    s.serviceMode = RunState::kBusy;
+    const Programs::BoardLoad load = c_.programs.LoadProgramForBoard(s.rememberedProgram, s.lastBoardState);
+    s.serviceMode = 0;
+    if (load.result == Programs::BoardLoad::Loaded) {
       c_.log.append(QStringLiteral("reload prog (") + QString::number(s.rememberedProgram) + QStringLiteral(")\r\n"));
+    } else {
+      c_.log.append(QStringLiteral("reload prog (") + QString::number(s.rememberedProgram) +
+                    QStringLiteral(") non eseguito: ") + load.message + QStringLiteral("\r\n"));
+      s.rememberedProgram = 0;
     }
   }
 

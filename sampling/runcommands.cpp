@@ -36,27 +36,45 @@ void RunCommands::Programma1Click() {
   c_.list.setWindowTitle(tr(" Caricamento Programma "));
   c_.list.clearChoice();
   if (c_.ui.exec(c_.list) == QDialog::Accepted && c_.list.chosenIndex() >= 0) {
-    QString code = c_.list.chosenCode();
-    if (code.startsWith(QLatin1Char('0'))) code.remove(0, 1);
-    if (const auto n = text::strictInt(code.trimmed())) c_.programs.LoadProgramForBoard(*n, c_.state.lastBoardState);
+    const QString code = c_.list.chosenCode();
+    if (const auto n = text::strictInt(code.trimmed())) {
+      const Programs::BoardLoad load = c_.programs.LoadProgramForBoard(*n, c_.state.lastBoardState);
+      if (load.result != Programs::BoardLoad::Loaded) c_.ui.message(load.message, ModalUi::Icon::Error);
+    } else {
+      c_.ui.message(tr("'%1' non è un codice di programma valido").arg(code), ModalUi::Icon::Error);
+    }
   }
   c_.list.setWindowTitle(saved);
 }
 
 void RunCommands::ModificaPU1Click() {
-  const QString saved = c_.editor.windowTitle();
   const int n = c_.state.currentProgram;
-  c_.editor.setWindowTitle(tr("Modifica programma N. ") + QString::number(n));
-  if (n > 0) {
-    const QString code = program::code(n);
-    c_.programs.ShowProgramInEditor(code);
-    if (c_.ui.exec(c_.editor) == QDialog::Accepted && c_.programs.StoreProgram(code)) {
-      c_.programs.ShowCurrentProgram(n);
-      c_.programs.PrepareProgramLines(n);
-      if (c_.state.lastBoardState > 0) c_.programs.transfer.StartProgramTransfer();
-    }
+  // After an identification the number is 999 (9999 before any): there is no program yet.
+  if (n < 1 || n > 99) {
+    c_.ui.message(tr("Non c'è un programma corrente da modificare."), ModalUi::Icon::Information);
+    return;
   }
+  const QString code = program::code(n);
+  if (!c_.programs.ShowProgramInEditor(code)) {
+    c_.ui.message(tr("Il programma %1 non è presente nell'archivio.").arg(code), ModalUi::Icon::Error);
+    return;
+  }
+  const QString saved = c_.editor.windowTitle();
+  c_.editor.setWindowTitle(tr("Modifica programma N. ") + QString::number(n));
+  c_.editor.setSaveAction([this, code] { return c_.programs.StoreProgram(code); });
+  const bool stored = c_.ui.exec(c_.editor) == QDialog::Accepted && c_.editor.saved();
+  c_.editor.setSaveAction({});
   c_.editor.setWindowTitle(saved);
+  // The main cycle went on while the editor was open: the board may run another program
+  // by now. The edit reaches the board only when it is still the board's program; the
+  // main window shows whatever the board runs.
+  const int now = c_.state.currentProgram;
+  if (stored && now == n) {
+    if (const auto error = c_.programs.SendEditedProgram(n, c_.state.lastBoardState))
+      c_.ui.message(*error, ModalUi::Icon::Error);
+  } else if (now != n) {
+    c_.programs.ShowCurrentProgram(now);
+  }
 }
 
 void RunCommands::Start1Click() {

@@ -181,7 +181,7 @@ CREATE TABLE IF NOT EXISTS programmi (
   uscite12q4 VARCHAR(10)
 );
 CREATE UNIQUE INDEX IF NOT EXISTS programmi_PRIMARY ON programmi (num);
-CREATE INDEX IF NOT EXISTS programmi_codiceprog ON programmi (codiceprog);
+CREATE UNIQUE INDEX IF NOT EXISTS programmi_codiceprog ON programmi (codiceprog);
 
 -- Producers; ordered and looked up by codice.
 CREATE TABLE IF NOT EXISTS produttori (

@@ -284,6 +284,50 @@ TEST_P(DbTest, AStationWhoseConnectionWasDroppedConnectsAgainAtTheNextCommand) {
   EXPECT_TRUE(env.ui.shown().isEmpty());
 }
 
+TEST_P(DbTest, FixedWidthKeysAreFoundWithOrWithoutTheirTrailingBlanks) {
+  // Programs written by another program: "01" without the blank the station pads with,
+  // "02 " as the station writes it, and "03".
+  ASSERT_TRUE(dm->Database1.Connect());
+  for (const char* code : {"01", "02 ", "03"}) {
+    QSqlQuery q(dm->Database1.db());
+    QString columns = QStringLiteral("codiceprog, descrizione"), values = QStringLiteral("'%1', 'P'").arg(QLatin1String(code));
+    for (int b = 1; b <= 16; ++b) {
+      columns += QStringLiteral(", pesocal%1q1").arg(b);
+      values += QStringLiteral(", %1").arg(b);
+    }
+    for (int c = 1; c <= 3; ++c) {
+      columns += QStringLiteral(", nomecal%1q1").arg(c);
+      values += QStringLiteral(", 'x'");
+    }
+    ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO programmi (%1) VALUES (%2)").arg(columns, values))) << q.lastError().text().toStdString();
+  }
+  TTable& p = dm->Table1;
+  ASSERT_TRUE(p.Open());
+  for (const char* code : {"01", "02", "03", "01 ", "02 "}) {
+    ASSERT_TRUE(p.FindKey(QString::fromLatin1(code))) << code;
+    EXPECT_EQ(p.FieldByName(QStringLiteral("codiceprog")).AsString(), QString::fromLatin1(code).trimmed());
+  }
+  // After a look-up the walk goes on with the next program, never the same one again.
+  ASSERT_TRUE(p.FindKey(QStringLiteral("01")));
+  ASSERT_TRUE(p.Next());
+  EXPECT_EQ(p.FieldByName(QStringLiteral("codiceprog")).AsString(), QStringLiteral("02"));
+  ASSERT_TRUE(p.Next());
+  EXPECT_EQ(p.FieldByName(QStringLiteral("codiceprog")).AsString(), QStringLiteral("03"));
+  EXPECT_FALSE(p.Next());
+
+  p.SetRange(QStringLiteral("01"), QStringLiteral("02"));
+  QStringList walked;
+  for (p.First(); !p.Eof(); p.Next()) walked << p.FieldByName(QStringLiteral("codiceprog")).AsString();
+  EXPECT_EQ(walked, (QStringList{QStringLiteral("01"), QStringLiteral("02")}));
+  p.CancelRange();
+
+  ASSERT_TRUE(p.FindKey(QStringLiteral("02")));
+  ASSERT_TRUE(p.Delete());
+  EXPECT_FALSE(p.FindKey(QStringLiteral("02")));
+  EXPECT_TRUE(p.FindKey(QStringLiteral("01")) && p.FindKey(QStringLiteral("03"))) << "the others stay";
+  p.Close();
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, DbTest, ::testing::Values("sqlite", "postgresql"),
                          [](const auto& info) { return std::string(info.param); });
 

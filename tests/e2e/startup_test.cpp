@@ -215,6 +215,10 @@ TEST_F(MachineRun, TheProgramOfTheInterruptedLotIsSentToTheWorkingBoard) {
       columns += QStringLiteral(", nomecal%1q1").arg(c);
       values += QStringLiteral(", 'K%1'").arg(c);
     }
+    for (int c = 1; c <= 12; ++c) {
+      columns += QStringLiteral(", uscite%1q1").arg(c);
+      values += QStringLiteral(", '01020304'");
+    }
     sql(QStringLiteral("INSERT INTO programmi (%1) VALUES (%2)").arg(columns, values));
   }
   sql(QStringLiteral("INSERT INTO \"temporary\" (programma, produttore) VALUES (2, 1001)"));

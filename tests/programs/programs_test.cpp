@@ -23,7 +23,9 @@ struct Display : ProgramDisplay {
   QString description;
   QMap<QPair<int, int>, QPair<QString, QString>> classes;
   int noProgram = 0;
+  QString missing;
   void showProgramDescription(const QString& d) override { description = d; }
+  void showMissingProgram(int, const QString& text) override { missing = text; }
   void showClass(int c, int q, const QString& name, const QString& range) override { classes[{c, q}] = {name, range}; }
   void showNoProgram() override { ++noProgram; }
 };
@@ -274,8 +276,8 @@ TEST_F(ProgramsFixture, ListCommandsEditCreateAndDelete) {
   editor.setWindowTitle(QStringLiteral("Programma"));
   env.ui.queueDialog([&](QDialog& d) {
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Modifica programma N. 3"));
-    fill(QStringLiteral("Tre"), rising(200, 5));
-    return int(QDialog::Accepted);
+    fill(QStringLiteral("Tre"), rising(200, 5));  // ends with "Salva"
+    return d.result();
   });
   commands.Nuovo1Click();
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("Programma"));
@@ -290,9 +292,10 @@ TEST_F(ProgramsFixture, ListCommandsEditCreateAndDelete) {
     static_cast<TListaProgrammi&>(d).choose(1);
     return d.result();
   });
-  env.ui.queueDialog([&](QDialog&) {
+  env.ui.queueDialog([&](QDialog& d) {
     editor.NomeProgramma->setText(QStringLiteral("Due bis"));
-    return int(QDialog::Accepted);
+    editor.Button1Click();
+    return d.result();
   });
   commands.Modifica1Click(2, 4);
   ASSERT_TRUE(programs.LoadProgram(QStringLiteral("02")));

@@ -99,6 +99,9 @@ struct RunFixture : ::testing::Test {
       for (int b = 1; b <= 16; ++b) t.FieldByName(QStringLiteral("pesocal%1q%2").arg(b).arg(q)).SetAsInteger(60 + 20 * b);
     for (int q = 1; q <= 4; ++q)
       for (int c = 1; c <= 15; ++c) t.FieldByName(QStringLiteral("nomecal%1q%2").arg(c).arg(q)).SetAsString(QStringLiteral("N%1").arg(c));
+    for (int q = 1; q <= 4; ++q)
+      for (int c = 1; c <= 12; ++c)
+        t.FieldByName(QStringLiteral("uscite%1q%2").arg(c).arg(q)).SetAsString(QString::number(c).rightJustified(2, QLatin1Char('0')) + QStringLiteral("000000"));
     ASSERT_TRUE(t.Post());
     t.Close();
   }
@@ -280,7 +283,7 @@ TEST_F(RunFixture, TheRememberedProgramIsReloadedIntoAWorkingBoardWithoutOne) {
   EXPECT_TRUE(env.ui.shown().isEmpty()) << "a lot in progress: nothing to tell";
   EXPECT_EQ(main->runState().rememberedProgram, 3);
   working();
-  EXPECT_TRUE(log().contains("reload prog (3)\r\n"));
+  EXPECT_TRUE(log().contains("reload prog (3)\r\n")) << log().toStdString();
   // The transfer starts once the board was already seen working at the poll before.
   if (!main->programs().transfer.running) poll();
   ASSERT_TRUE(main->programs().transfer.running);
@@ -361,7 +364,7 @@ TEST_F(RunFixture, ATransferStoppedByARefusedLineSaysSoAndStartsAgainFromTheFirs
   main->mainCycle().Timer1Timer();
   EXPECT_FALSE(main->programs().transfer.running) << "a refused line stops the transfer";
   EXPECT_EQ(main->panelText(2), QStringLiteral("Trasf. interrotto (17 %)"));
-  EXPECT_TRUE(log().contains("trasferimento programma interrotto: riga non accettata G06000000000\r\n")) << log().toStdString();
+  EXPECT_TRUE(log().contains("trasferimento programma interrotto: riga non accettata G06006000000\r\n")) << log().toStdString();
   sim([](SimBoard& b) { EXPECT_EQ(b.program(), 0) << "the board never grades with half a program"; });
 
   sim([](SimBoard& b) {
