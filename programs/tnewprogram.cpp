@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
@@ -87,7 +89,7 @@ void TNewProgram::buildPage(int q) {
   g->setVerticalSpacing(2);
   // The column heads say what each field holds.
   g->addWidget(new QLabel(tr("Classe")), 0, 0);
-  g->addWidget(new QLabel(tr("Nome calibro")), 0, 1);
+  g->addWidget(new QLabel(tr("Calibro")), 0, 1);
   g->addWidget(new QLabel(tr("Peso minimo")), 0, 2);
   g->addWidget(new QLabel(tr("Peso massimo")), 0, 3);
   for (int x = 0; x < 4; ++x) g->addWidget(new QLabel(tr("Uscita %1").arg(QChar('a' + x))), 0, 4 + x);
@@ -124,6 +126,8 @@ void TNewProgram::buildPage(int q) {
         const QString n = QStringLiteral("Uscita%1%2q%3").arg(c).arg(QChar('a' + x)).arg(q);
         QLineEdit* e = named(n, page);
         e->setMaxLength(3);
+        // An exit is two digits; the keyboard cannot put anything else into it.
+        e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), e));
         e->setMaximumWidth(45);
         e->setText(QStringLiteral("00"));
         connect(e, &QLineEdit::textChanged, this, [this, e] { syncToModel(e); });
@@ -216,6 +220,10 @@ void TNewProgram::weightChanged(QLineEdit* field) {
     if (guard_ == field) guard_ = nullptr;  // the text did not change: nothing absorbed it
     field->setCursorPosition(qMin(caret, keep));
   }
+  copyToNeighbour(field);
+}
+
+void TNewProgram::copyToNeighbour(QLineEdit* field) {
   if (!neighbourLink_) return;
   const auto [signedClass, q] = weightPlace_.value(field);
   QLineEdit* neighbour = nullptr;
@@ -230,13 +238,17 @@ void TNewProgram::weightLeft(QLineEdit* field) {
     return;
   }
   QString t = field->text();
-  if (m_ > 0) {
+  // A weight is a whole number of 0 or more; anything else is told and stays as typed
+  // (it never reaches the board: sending checks it again).
+  if (m_ > 0 || !t.trimmed().isEmpty()) {
     const auto n = text::strictInt(t.trimmed());
-    if (!n) {
-      // The text stays as typed.
+    if (!n || *n < 0) {
       ui_.message(tr("'%1' non è un valore intero valido").arg(t), ModalUi::Icon::Error);
       return;
     }
+  }
+  if (m_ > 0) {
+    const auto n = text::strictInt(t.trimmed());
     qint64 v = static_cast<qint64>(m_) * static_cast<qint64>(std::nearbyint(static_cast<double>(*n) / m_));
     if (v > 999LL * m_) v = 999LL * m_;
     t = QString::number(v);
@@ -249,9 +261,14 @@ void TNewProgram::weightLeft(QLineEdit* field) {
   field->setText(t);
   // When the text did not change no change arrives to clear the guard.
   if (guard_ == field) guard_ = nullptr;
+  // The rounded limit is the neighbour's limit too: the screen shows what the board gets.
+  copyToNeighbour(field);
 }
 
 void TNewProgram::Button1Click() {
+  // An exit typed as one digit is that exit: "5" is exit 05.
+  for (QLineEdit* e : exits_)
+    if (e->text().size() == 1) e->setText(QLatin1Char('0') + e->text());
   for (QLineEdit* w : mins_)
     if (w->text().isEmpty()) w->setText(QStringLiteral("0"));
   for (QLineEdit* w : maxs_)

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QString>
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -75,7 +77,10 @@ class TNewProgram : public QDialog {
  private:
   void buildPage(int q);
   static void keepLength(QLineEdit* field, int maxLength);
-  int weightMaxLength() const { return m_ > 1 ? 5 : 4; }
+  // The field's length: one more than the digits of the largest limit, 999 times the
+  // multiplier (4 below 2, 5 up to 10, 6 from 11 on, so 10989 shows whole).
+  int weightMaxLength() const { return static_cast<int>(QString::number(999LL * std::max(m_, 1)).size()) + 1; }
+  void copyToNeighbour(QLineEdit* field);
 
   void syncToModel(QLineEdit* field);
 

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -433,4 +434,136 @@ TEST_F(ProgramsFixture, AProgramTypedWithTheKeyboardIsStoredAndReadBackUnchanged
   EXPECT_EQ(editor.uscita(1, 0, 1)->text(), QStringLiteral("03"));
   EXPECT_EQ(editor.nomeCal(1, 2)->text(), QStringLiteral("Extra"));
   editor.hide();
+}
+
+TEST_F(ProgramsFixture, TheLimitOnScreenIsTheLimitTheBoardGets) {
+  config.xmoltiply = 10;
+  editor.setMultiplier(10);
+  fill(QStringLiteral("Mele"), rising(1000, 100));
+  editor.setNeighbourLink(true);
+  editor.pesoCalMax(3, 1)->setText(QStringLiteral("1235"));
+  editor.weightLeft(editor.pesoCalMax(3, 1));
+  EXPECT_EQ(editor.pesoCalMax(3, 1)->text(), QStringLiteral("1240"));
+  EXPECT_EQ(editor.pesoCalMin(4, 1)->text(), QStringLiteral("1240")) << "the rounding reaches the neighbour";
+  ASSERT_FALSE(programs.PrepareProgramLines(7).has_value());
+  EXPECT_EQ(programs.transfer.weightLines[0].mid(3 + 3 * 3, 3), QByteArray("124"));
+
+  // From a multiplier of 11 a limit has five digits: shown whole, stored again unchanged.
+  config.xmoltiply = 11;
+  editor.setMultiplier(11);
+  ASSERT_TRUE(store(QStringLiteral("05"), QStringLiteral("Meloni"), rising(1000, 650)));  // up to 10750 g
+  ASSERT_TRUE(programs.LoadProgram(QStringLiteral("05")));
+  const QString limit = programs.buffer.boundary(16, 1);
+  ASSERT_TRUE(programs.ShowProgramInEditor(QStringLiteral("05")));
+  EXPECT_EQ(limit, QStringLiteral("977"));
+  EXPECT_EQ(editor.pesoCalMax(15, 1)->text(), QStringLiteral("10747")) << "five digits, whole";
+  ASSERT_TRUE(programs.StoreProgram(QStringLiteral("05")));
+  ASSERT_TRUE(programs.LoadProgram(QStringLiteral("05")));
+  EXPECT_EQ(programs.buffer.boundary(16, 1), limit) << "a second save changes no limit";
+
+  // Not a whole number of 0 or more: refused in its field, whatever the multiplier.
+  for (int m : {0, 10}) {
+    editor.setMultiplier(m);
+    QLineEdit* f = editor.pesoCalMin(2, 1);
+    f->setText(QStringLiteral("-5"));
+    env.ui.expectMessage(QStringLiteral("'-5' non è un valore intero valido"));
+    editor.weightLeft(f);
+    EXPECT_EQ(f->text(), QStringLiteral("-5")) << "stays as typed, m = " << m;
+  }
+}
+
+TEST_F(ProgramsFixture, RowsThatDoNotFitTheBoardAreRefusedForSendingNamingClassAndField) {
+  struct Case { const char* column; const char* value; QString message; };
+  const QString head = QStringLiteral("Il programma 06 non può essere inviato alla centralina: qualità 1, ");
+  const Case cases[] = {
+      {"pesocal3q1", "-5", head + QStringLiteral("classe 3, peso minimo '-5' non valido (ci vuole un numero intero da 0 a 999)")},
+      {"pesocal16q1", "123456", head + QStringLiteral("classe 15, peso massimo '123456' non valido (ci vuole un numero intero da 0 a 999)")},
+      {"uscite2q1", "'ZZ000000'", head + QStringLiteral("classe 2, uscita a 'ZZ' non valido (ci vogliono due cifre)")},
+      {"uscite4q1", "NULL", head + QStringLiteral("classe 4, uscita a '' non valido (ci vogliono due cifre)")},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(store(QStringLiteral("06"), QStringLiteral("Kiwi"), rising(100, 10)));
+    ASSERT_TRUE(data.Database1.Connect());
+    QSqlQuery q(data.Database1.db());
+    ASSERT_TRUE(q.exec(QStringLiteral("UPDATE programmi SET %1 = %2").arg(QLatin1String(c.column), QLatin1String(c.value))));
+    programs.transfer.weightLines[0] = "before";
+    const Programs::BoardLoad load = programs.LoadProgramForBoard(6, 4);
+    EXPECT_EQ(load.result, Programs::BoardLoad::Refused) << c.column;
+    EXPECT_EQ(load.message, c.message);
+    EXPECT_FALSE(programs.transfer.running);
+    EXPECT_EQ(programs.transfer.weightLines[0], QByteArray("before")) << "nothing cut, padded or half prepared";
+    programs.DeleteProgram(QStringLiteral("06"));
+  }
+  // A line grading quality 2, which this program leaves empty, refuses it as well.
+  config.qualitaL[1] = 1;
+  ASSERT_TRUE(store(QStringLiteral("06"), QStringLiteral("Kiwi"), rising(100, 10)));
+  EXPECT_EQ(programs.LoadProgramForBoard(6, 4).result, Programs::BoardLoad::Loaded) << "empty weights were saved as 0";
+  ASSERT_TRUE(data.Database1.Connect());
+  QSqlQuery q(data.Database1.db());
+  ASSERT_TRUE(q.exec(QStringLiteral("UPDATE programmi SET pesocal1q2 = NULL")));
+  EXPECT_EQ(programs.LoadProgramForBoard(6, 4).message,
+            QStringLiteral("Il programma 06 non può essere inviato alla centralina: qualità 2, classe 1, peso minimo '' non "
+                           "valido (ci vuole un numero intero da 0 a 999)"));
+  EXPECT_EQ(programs.LoadProgramForBoard(8, 4).result, Programs::BoardLoad::Missing);
+  EXPECT_EQ(display.missing, QStringLiteral("Programma 08 non presente in archivio"));
+}
+
+TEST_F(ProgramsFixture, AnotherStationsWorkIsNeverOverwritten) {
+  ASSERT_TRUE(store(QStringLiteral("01"), QStringLiteral("Uno"), rising(100, 10)));
+  ASSERT_TRUE(store(QStringLiteral("02"), QStringLiteral("Due"), rising(100, 10)));
+  TDataModule1 other(TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), env.workDir), env.ui);
+  const auto otherStores = [&](const QString& code, const QString& description) {
+    TTable& t = other.Table1;
+    ASSERT_TRUE(t.Open());
+    if (t.FindKey(code)) ASSERT_TRUE(t.Edit());
+    else {
+      ASSERT_TRUE(t.Insert());
+      t.FieldByName(QStringLiteral("codiceprog")).SetAsString(code);
+      for (int b = 1; b <= 16; ++b) t.FieldByName(QStringLiteral("pesocal%1q1").arg(b)).SetAsInteger(b);
+      for (int c = 1; c <= 3; ++c) t.FieldByName(QStringLiteral("nomecal%1q1").arg(c)).SetAsString(QStringLiteral("x"));
+    }
+    t.FieldByName(QStringLiteral("descrizione")).SetAsString(description);
+    ASSERT_TRUE(t.Post());
+    t.Close();
+  };
+
+  // "Nuovo" announces 03; another station stores 03 while the operator types.
+  env.ui.queueDialog([&](QDialog& d) {
+    otherStores(QStringLiteral("03"), QStringLiteral("Loro"));
+    env.ui.expectMessage(QStringLiteral("Il codice 03 è stato usato nel frattempo da un'altra stazione: il programma è salvato con il codice 04."));
+    fill(QStringLiteral("Nostro"), rising(200, 5));
+    return d.result();
+  });
+  commands.Nuovo1Click();
+  ASSERT_TRUE(programs.LoadProgram(QStringLiteral("03")));
+  EXPECT_EQ(programs.buffer.description, QStringLiteral("Loro"));
+  ASSERT_TRUE(programs.LoadProgram(QStringLiteral("04")));
+  EXPECT_EQ(programs.buffer.description, QStringLiteral("Nostro"));
+
+  // An edit of program 01 while another station changes its description: refused with the
+  // conflict message, the editor stays open with what was typed.
+  const QString conflict = QStringLiteral("Il record della tabella programmi è stato modificato o cancellato da un'altra stazione: "
+                                          "la modifica non è stata salvata. Rileggere i dati e riprovare.");
+  env.ui.queueDialog([&](QDialog& d) {
+    static_cast<TListaProgrammi&>(d).choose(0);
+    return d.result();
+  });
+  env.ui.queueDialog([&](QDialog&) {
+    otherStores(QStringLiteral("01"), QStringLiteral("Loro uno"));
+    editor.NomeProgramma->setText(QStringLiteral("Nostro uno"));
+    env.ui.expectMessage(conflict);
+    editor.Button1Click();
+    EXPECT_FALSE(editor.saved()) << "a refused save keeps the editor open";
+    EXPECT_EQ(editor.NomeProgramma->text(), QStringLiteral("Nostro uno"));
+    // Nor does an empty description close it.
+    editor.NomeProgramma->clear();
+    env.ui.expectMessage(QStringLiteral("Il campo 'descrizione' della tabella programmi deve avere un valore"));
+    editor.Button1Click();
+    EXPECT_FALSE(editor.saved());
+    return int(QDialog::Rejected);
+  });
+  commands.Modifica1Click(9, 0);
+  ASSERT_TRUE(programs.LoadProgram(QStringLiteral("01")));
+  EXPECT_EQ(programs.buffer.description, QStringLiteral("Loro uno"));
+  EXPECT_TRUE(env.ui.allAnswersTaken());
 }

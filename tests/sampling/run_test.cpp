@@ -9,7 +9,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QProcess>
+
 #include "app/tmain.h"
+#include "programs/tlistaprogrammi.h"
+#include "programs/tnewprogram.h"
 #include "db/databaseacc.h"
 #include "sampling/maincycle.h"
 #include "sampling/runcommands.h"
@@ -448,4 +452,179 @@ TEST_F(RunFixture, AClosePassingThroughAModalBoxOfATickWaitsForTheTick) {
   EXPECT_EQ(main->link(), nullptr);
   EXPECT_TRUE(log().endsWith("Stop Pilto\r\n"));
   main->station().tick();  // a tick after the close does nothing
+}
+
+namespace {
+// Chooses, in the program list of F2, the entry of a program code.
+std::function<int(QDialog&)> chooseProgram(const QString& code) {
+  return [code](QDialog& d) {
+    auto& list = static_cast<TListaProgrammi&>(d);
+    for (int i = 0; i < list.entries().size(); ++i)
+      if (list.entries()[i].code == code) list.choose(i);
+    return d.result();
+  };
+}
+}  // namespace
+
+TEST_F(RunFixture, AProgramTheArchiveDoesNotHoldIsNeverSentNorShown) {
+  for (int n : {10, 20, 30}) storeProgram(n, QStringLiteral("P%1").arg(n));
+  start();
+  working();
+  sim([](SimBoard& b) { b.clearReceived(); });
+  // F2: the operator picks 20, which another station deletes before the choice.
+  env.ui.queueDialog([&](QDialog& d) {
+    QSqlQuery q(data->Database1.db());
+    EXPECT_TRUE(q.exec(QStringLiteral("DELETE FROM programmi WHERE codiceprog LIKE '20%'")));
+    return chooseProgram(QStringLiteral("20"))(d);
+  });
+  env.ui.expectMessage(QStringLiteral("Il programma 20 non è presente nell'archivio: non è stato inviato alla centralina."));
+  ASSERT_TRUE(data->Database1.Connect());
+  main->FormKeyDown(Qt::Key_F2);
+  EXPECT_FALSE(main->programs().transfer.running);
+  EXPECT_EQ(main->panelText(0), QStringLiteral("Programma 20 non presente in archivio"));
+  EXPECT_EQ(label(QStringLiteral("NomeCal1Q1")), QStringLiteral("Programma 20"));
+  EXPECT_EQ(label(QStringLiteral("NomeCal2Q1")), QString()) << "no class of another program stays";
+  EXPECT_TRUE(log().contains("programma 20 non presente in archivio: non inviato\r\n"));
+
+  // The board reports a program the archive does not hold.
+  sim([](SimBoard& b) { b.selectProgram(7, {}); });
+  poll();
+  EXPECT_EQ(main->panelText(0), QStringLiteral("Programma 07 non presente in archivio"));
+  EXPECT_TRUE(log().contains("programma 7 non presente in archivio\r\n"));
+  for (int i = 0; i < 20; ++i) main->mainCycle().Timer1Timer();
+  sim([](SimBoard& b) { EXPECT_TRUE(b.programLines().isEmpty()) << "nothing was sent"; });
+
+  // F6 edits the current program only when there is one in the archive.
+  env.ui.expectMessage(QStringLiteral("Il programma 07 non è presente nell'archivio."));
+  main->FormKeyDown(Qt::Key_F6);
+  main->runState().currentProgram = 999;  // as an identification leaves it
+  env.ui.expectMessage(QStringLiteral("Non c'è un programma corrente da modificare."));
+  main->FormKeyDown(Qt::Key_F6);
+  EXPECT_TRUE(env.ui.dialogTitles().filter(QStringLiteral("Modifica programma")).isEmpty());
+}
+
+TEST_F(RunFixture, TheProgramOfTheInterruptedLotIsReloadedWheneverTheArchiveHoldsIt) {
+  struct Case { QList<int> programs; int remembered; bool sent; };
+  const Case cases[] = {{{10, 20, 30}, 20, true}, {{1, 5, 30}, 2, false}};
+  for (const Case& c : cases) {
+    // A fresh station, board and archive for each case.
+    TearDown();
+    data.reset();
+    QFile::remove(env.path(QStringLiteral("tavikdata.sqlite")));
+    SetUp();
+    for (int n : c.programs) storeProgram(n, QStringLiteral("P%1").arg(n));
+    ASSERT_TRUE(data->Table4.Open());
+    ASSERT_TRUE(data->Table4.Insert());
+    data->Table4.FieldByName(QStringLiteral("programma")).SetAsInteger(c.remembered);
+    ASSERT_TRUE(data->Table4.Post());
+    data->Table4.Close();
+    start({}, true);
+    working();
+    if (!main->programs().transfer.running) poll();
+    int ticks = 0;
+    while (main->programs().transfer.running && ticks++ < 100) main->mainCycle().Timer1Timer();
+    if (c.sent) {
+      EXPECT_TRUE(log().contains("reload prog (20)\r\n")) << log().toStdString();
+      EXPECT_TRUE(eventually([](SimBoard& b) { return b.program() == 20; }));
+    } else {
+      EXPECT_TRUE(log().contains("reload prog (2) non eseguito: Il programma 02 non")) << log().toStdString();
+      EXPECT_EQ(main->runState().rememberedProgram, 0) << "forgotten, not tried at every poll";
+      sim([](SimBoard& b) { EXPECT_TRUE(b.programLines().isEmpty()) << "nothing of stale data sent"; });
+    }
+  }
+}
+
+TEST_F(RunFixture, AnEditOfTheCurrentProgramIsNeverOverwrittenByTheMainCycle) {
+  storeProgram(5, QStringLiteral("Cinque"));
+  storeProgram(7, QStringLiteral("Sette"));
+  start();
+  working();
+  sim([](SimBoard& b) {
+    std::array<int, 16> limits{};
+    for (int i = 0; i < 16; ++i) limits[i] = 80 + 20 * i;
+    b.selectProgram(5, limits);
+  });
+  poll();
+  ASSERT_EQ(main->runState().currentProgram, 5);
+  const auto stored05 = [&] {
+    TTable& t = data->Table1;
+    EXPECT_TRUE(t.Open());
+    EXPECT_TRUE(t.FindKey(QStringLiteral("05")));
+    QStringList row;
+    for (int q = 1; q <= 4; ++q)
+      for (int b = 1; b <= 16; ++b) row << t.FieldByName(QStringLiteral("pesocal%1q%2").arg(b).arg(q)).AsString();
+    row << t.FieldByName(QStringLiteral("descrizione")).AsString();
+    t.Close();
+    return row;
+  };
+  const QStringList before = stored05();
+
+  // F2 loads 7; F6 opens program 5 while the transfer of 7 runs; the board takes 7 and
+  // reports it; then the operator saves.
+  env.ui.queueDialog(chooseProgram(QStringLiteral("07")));
+  main->FormKeyDown(Qt::Key_F2);
+  ASSERT_TRUE(main->programs().transfer.running);
+  env.ui.queueDialog([&](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Modifica programma N. 5"));
+    for (int i = 0; i < 100 && main->runState().currentProgram != 7; ++i) main->station().tick();
+    EXPECT_EQ(main->runState().currentProgram, 7) << "the main cycle went on meanwhile";
+    EXPECT_EQ(main->programEditor().NomeProgramma->text(), QStringLiteral("Cinque")) << "the editor was not touched";
+    main->programEditor().Button1Click();
+    return d.result();
+  });
+  main->FormKeyDown(Qt::Key_F6);
+  EXPECT_EQ(stored05(), before) << "program 05 in the archive is unchanged";
+  EXPECT_FALSE(main->programs().transfer.running) << "the edit of 5 is not sent to a board running 7";
+  EXPECT_EQ(main->panelText(0), QStringLiteral("Sette")) << "the board's program is shown";
+}
+
+TEST_F(RunFixture, TheDemoArchiveOfTheTrialStationLoadsAndGrades) {
+  // The archive exactly as ./run makes it: the setup command, then the demo data.
+  data.reset();
+  QFile::remove(env.path(QStringLiteral("tavikdata.sqlite")));
+  QProcess setup;
+  setup.setWorkingDirectory(env.workDir.path());
+  setup.start(QStringLiteral(STATION_BINARY), {QStringLiteral("--create-database")});
+  ASSERT_TRUE(setup.waitForFinished(60000));
+  ASSERT_EQ(setup.exitCode(), 0) << setup.readAllStandardError().toStdString();
+  QProcess demo;
+  demo.setWorkingDirectory(env.workDir.path());
+  demo.setStandardInputFile(QStringLiteral(DEMO_DATA));
+  demo.start(QStringLiteral("sqlite3"), {QStringLiteral("tavikdata.sqlite")});
+  ASSERT_TRUE(demo.waitForFinished(60000));
+  ASSERT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
+  data = std::make_unique<TDataModule1>(TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), env.workDir), env.ui);
+
+  start({}, true);  // the demo holds a lot in progress
+  working();
+  struct Demo { const char* code; QByteArray firstLimits; };
+  for (const Demo& d : {Demo{"01", "100120135"}, Demo{"02", "080100115"}, Demo{"03", "050060067"}}) {
+    sim([](SimBoard& b) { b.clearReceived(); });
+    env.ui.queueDialog(chooseProgram(QString::fromLatin1(d.code)));
+    main->FormKeyDown(Qt::Key_F2);
+    int ticks = 0;
+    while (main->programs().transfer.running && ticks++ < 100) main->mainCycle().Timer1Timer();
+    QList<QByteArray> received;
+    EXPECT_TRUE(eventually([&](SimBoard& b) {
+      received.clear();
+      for (const QByteArray& l : b.receivedLines())
+        if (l.startsWith('F') || l.startsWith('G')) received << l;
+      return received.size() == 52;
+    })) << d.code;
+    const int n = QByteArray(d.code).toInt();
+    EXPECT_TRUE(received.front().startsWith("F" + QByteArray(d.code) + "0" + d.firstLimits)) << received.front().toStdString();
+    EXPECT_TRUE(eventually([&](SimBoard& b) { return b.program() == n && b.boundary(0, 1) == d.firstLimits.mid(3, 3).toInt(); }));
+  }
+  // The board grades with the last one.
+  sim([](SimBoard& b) {
+    b.settings.fillRate = 1;
+    b.settings.meanWeight = 70;
+    b.settings.sdWeight = 5;
+  });
+  ::usleep(300000);
+  EXPECT_TRUE(eventually([](SimBoard& b) {
+    qint64 sum = 0;
+    for (int c = 0; c < 15; ++c) sum += b.total(0, c);
+    return sum > 0;
+  }));
 }
