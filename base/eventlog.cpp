@@ -12,7 +12,9 @@ QByteArray EventLog::formatEntry(const QString& message) const {
   const QDateTime now = clock_.now();
   const QString entry = text::formatShortDate(now.date()) + QLatin1Char(' ') +
                         text::formatLongTime(now.time()) + QStringLiteral(" | ") + message;
-  return entry.left(kMaxEntry).toLatin1();
+  // Windows-1252 as the installations' logs are; a character it cannot hold is written
+  // as its code ("<U+4E2D>"), never as "?". The entry is cut to 255 bytes.
+  return text::toCp1252Visible(entry).left(kMaxEntry);
 }
 
 bool EventLog::append(const QString& message) {

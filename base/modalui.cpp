@@ -116,6 +116,8 @@ std::optional<QString> ModalUi::fileName(const FileRequest& request, bool save) 
       break;
   }
   QFileDialog dialog(parent_, request.title, folder, request.filter);
+  // Qt's own dialog on every desktop, so it behaves the same wherever the station runs.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   QString suffix = request.defaultSuffix;

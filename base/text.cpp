@@ -1,5 +1,6 @@
 #include "base/text.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <limits>
 
@@ -40,6 +41,62 @@ QString visible(const QByteArray& bytes) {
 }
 
 QString visible(const QString& text) { return visible(text.toLatin1()); }
+
+namespace {
+// 0x80 to 0x9F of Windows-1252; 0 where the code is not used.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+std::optional<char> cp1252Byte(QChar c) {
+  const char16_t u = c.unicode();
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
+  for (int i = 0; i < 32; ++i)
+    if (kCp1252High[i] != 0 && kCp1252High[i] == u) return static_cast<char>(0x80 + i);
+  return std::nullopt;
+}
+}  // namespace
+
+QString fromCp1252(const QByteArray& bytes) {
+  QString out;
+  out.reserve(bytes.size());
+  for (char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    // An unused code keeps its Latin-1 reading, so no byte of an old file is lost.
+    out += (b >= 0x80 && b <= 0x9F && kCp1252High[b - 0x80] != 0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+  }
+  return out;
+}
+
+std::optional<QByteArray> toCp1252(const QString& text, QChar* unheld) {
+  QByteArray out;
+  out.reserve(text.size());
+  for (QChar c : text) {
+    const auto b = cp1252Byte(c);
+    if (!b) {
+      if (unheld) *unheld = c;
+      return std::nullopt;
+    }
+    out += *b;
+  }
+  return out;
+}
+
+QByteArray toCp1252Visible(const QString& text) {
+  QByteArray out;
+  for (QChar c : text) {
+    if (const auto b = cp1252Byte(c)) out += *b;
+    else out += "<U+" + QByteArray::number(c.unicode(), 16).toUpper().rightJustified(4, '0') + ">";
+  }
+  return out;
+}
+
+QString notSingleByteMessage(QChar c, const QString& what) {
+  return QCoreApplication::translate("text", "Il carattere '%1' non può essere scritto in %2: usare solo lettere, cifre e "
+                                             "segni dell'alfabeto latino")
+      .arg(c, what);
+}
 
 std::optional<int> strictInt(const QString& value) {
   int i = 0;

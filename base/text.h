@@ -37,6 +37,18 @@ QString formatLongTime(const QTime& time);
 QString visible(const QByteArray& bytes);
 QString visible(const QString& text);
 
+// Windows-1252, the single-byte set of the existing installations' files (event log,
+// side files, backup): Latin-1 plus the euro sign and a few more in 0x80 to 0x9F.
+QString fromCp1252(const QByteArray& bytes);
+// The text in Windows-1252; nothing when a character cannot be held (it is never written
+// as "?"). `unheld`, when given, receives the first such character.
+std::optional<QByteArray> toCp1252(const QString& text, QChar* unheld = nullptr);
+// For the event log: a character that cannot be held is written as "<U+20AC>"-style text.
+QByteArray toCp1252Visible(const QString& text);
+// The refusal of a text that holds a character the single-byte files cannot: the
+// character and what the text is.
+QString notSingleByteMessage(QChar c, const QString& what);
+
 // The decimal separator of the system locale.
 QChar decimalSeparator();
 

@@ -16,7 +16,7 @@ QStringList loadCompanyHeader(const QDir& workDir) {
   const QString path = workDir.filePath(QString::fromLatin1(kCompanyFile));
   if (!QFileInfo::exists(path)) return defaultCompanyHeader();
   const QString content =
-      QString::fromLatin1(sidefile::readStart(path, 4 * kHeaderLineLength).value_or(QByteArray()));
+      text::fromCp1252(sidefile::readStart(path, 4 * kHeaderLineLength).value_or(QByteArray()));
   QStringList lines;
   for (int i = 0; i < 4; ++i) lines << content.mid(i * kHeaderLineLength, kHeaderLineLength);
   return lines;
@@ -25,8 +25,10 @@ QStringList loadCompanyHeader(const QDir& workDir) {
 std::optional<QString> saveCompanyHeader(const QDir& workDir, const QStringList& lines) {
   QString content;
   for (int i = 0; i < 4; ++i) content += text::fixedLeft(lines.value(i), kHeaderLineLength);
-  return sidefile::writeAtStart(workDir.filePath(QString::fromLatin1(kCompanyFile)),
-                                content.toLatin1());
+  QChar unheld;
+  const auto bytes = text::toCp1252(content, &unheld);
+  if (!bytes) return text::notSingleByteMessage(unheld, QString::fromLatin1(kCompanyFile));
+  return sidefile::writeAtStart(workDir.filePath(QString::fromLatin1(kCompanyFile)), *bytes);
 }
 
 Costs loadCosts(const QDir& workDir) {
@@ -36,7 +38,7 @@ Costs loadCosts(const QDir& workDir) {
     for (CrewCost& c : costs) c = {QStringLiteral("00"), QStringLiteral("000000")};
     return costs;
   }
-  const QString content = QString::fromLatin1(sidefile::readStart(path, 24).value_or(QByteArray()));
+  const QString content = text::fromCp1252(sidefile::readStart(path, 24).value_or(QByteArray()));
   for (int k = 0; k < 3; ++k) {
     costs[k].persons = content.mid(8 * k, 2);
     costs[k].cost = content.mid(8 * k + 2, 6);
@@ -47,7 +49,10 @@ Costs loadCosts(const QDir& workDir) {
 std::optional<QString> saveCosts(const QDir& workDir, const Costs& costs) {
   QString content;
   for (const CrewCost& c : costs) content += text::fixedRight(c.persons, 2) + text::fixedRight(c.cost, 6);
-  return sidefile::writeAtStart(workDir.filePath(QString::fromLatin1(kCostFile)), content.toLatin1());
+  QChar unheld;
+  const auto bytes = text::toCp1252(content, &unheld);
+  if (!bytes) return text::notSingleByteMessage(unheld, QString::fromLatin1(kCostFile));
+  return sidefile::writeAtStart(workDir.filePath(QString::fromLatin1(kCostFile)), *bytes);
 }
 
 }  // namespace sidefiles

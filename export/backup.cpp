@@ -22,18 +22,24 @@ QString section() { return QString::fromLatin1(Configuration::kSection); }
 
 ConfigBackup::ConfigBackup(SettingsStore& store, ModalUi& ui) : store_(store), ui_(ui) {}
 
-QByteArray ConfigBackup::backupText(const SettingsStore& store, int* skipped) {
+QByteArray ConfigBackup::backupText(const SettingsStore& store, int* skipped, QString* error) {
   QByteArray out;
   int others = 0;
+  const auto line = [&](const QString& text) {
+    QChar unheld;
+    if (const auto bytes = text::toCp1252(text, &unheld)) {
+      out += *bytes + "\r\n";
+    } else if (error && error->isEmpty()) {
+      *error = text::notSingleByteMessage(unheld, QString::fromLatin1(kFileName)) + QStringLiteral(" (%1)").arg(text);
+    }
+  };
   for (const SettingsStore::Entry& e : store.entries(section())) {
     switch (e.kind) {
       case SettingsStore::Kind::Text:
-        out += ("String(" + e.name + ")=" + *store.text(section(), e.name)).toLatin1() + "\r\n";
+        line("String(" + e.name + ")=" + *store.text(section(), e.name));
         break;
       case SettingsStore::Kind::Integer:
-        out += ("Integer(" + e.name + ")=" + QString::number(*store.integer(section(), e.name)))
-                   .toLatin1() +
-               "\r\n";
+        line("Integer(" + e.name + ")=" + QString::number(*store.integer(section(), e.name)));
         break;
       case SettingsStore::Kind::Other:
         ++others;
@@ -49,7 +55,7 @@ int ConfigBackup::restoreText(SettingsStore& store, const QByteArray& text) {
   store.beginBatch();
   for (QByteArray raw : text.split('\n')) {
     if (raw.endsWith('\r')) raw.chop(1);
-    const QString line = QString::fromLatin1(raw);
+    const QString line = text::fromCp1252(raw);
     const bool isText = line.startsWith(QLatin1String("String("));
     const bool isInteger = line.startsWith(QLatin1String("Integer("));
     if (!isText && !isInteger) continue;
@@ -85,7 +91,12 @@ bool ConfigBackup::backup() {
 
   store_.reload();
   int skipped = 0;
-  const QByteArray content = backupText(store_, &skipped);
+  QString error;
+  const QByteArray content = backupText(store_, &skipped, &error);
+  if (!error.isEmpty()) {
+    ui_.message(error, ModalUi::Icon::Error);
+    return false;
+  }
   for (int i = 0; i < skipped; ++i) ui_.beep();
 
   QSaveFile file(info.absoluteDir().filePath(QString::fromLatin1(kFileName)));
@@ -99,9 +110,12 @@ bool ConfigBackup::backup() {
 }
 
 bool ConfigBackup::restore() {
+  // The file the backup wrote is "morvelinst", without a suffix: the dialog shows it and
+  // adds nothing to the name chosen.
   const auto chosen = ui_.openFileName({tr("apriil file di configurazione"), QStringLiteral("c:\\"),
-                                        QString::fromLatin1(kFileName), QStringLiteral("*.ini"),
-                                        QStringLiteral(".ini")});
+                                        QString::fromLatin1(kFileName),
+                                        tr("Configurazione (%1);;Tutti i file (*)").arg(QString::fromLatin1(kFileName)),
+                                        QString()});
   if (!chosen) {
     ui_.message(tr(kNoDisk), ModalUi::Icon::Error);
     return false;

@@ -24,7 +24,9 @@ class ConfigBackup {
   // One line per value of the section, in the store's order: "String(name)=value" or
   // "Integer(name)=value", CR LF. Values of another kind are left out; `skipped` counts
   // them.
-  static QByteArray backupText(const SettingsStore& store, int* skipped = nullptr);
+  // The file is Windows-1252, as the existing installations' backups: a value holding a
+  // character it cannot hold makes the backup fail (`error` says which), never a "?".
+  static QByteArray backupText(const SettingsStore& store, int* skipped = nullptr, QString* error = nullptr);
   // Writes the values of the backup lines into the section; returns how many were
   // written, or -1 when the store could not be written.
   static int restoreText(SettingsStore& store, const QByteArray& text);

@@ -35,3 +35,23 @@ TEST(Text, ShortDateUsesSlashAsSeparator) {
   EXPECT_EQ(date.count(QLatin1Char('/')), 2);
   for (const QChar c : date) EXPECT_TRUE(c.isDigit() || c == QLatin1Char('/')) << date.toStdString();
 }
+
+TEST(Text, SingleByteFilesAreWindows1252AndNeverGetAQuestionMark) {
+  struct Case { QString text; QByteArray bytes; };
+  const Case cases[] = {{QStringLiteral("qualità"), "qualit\xe0"},
+                        {QStringLiteral("€ 12"), "\x80 12"},
+                        {QStringLiteral("“Œ”"), "\x93\x8c\x94"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(text::toCp1252(c.text), std::optional<QByteArray>(c.bytes)) << c.text.toStdString();
+    EXPECT_EQ(text::fromCp1252(c.bytes), c.text);
+  }
+  QChar unheld;
+  EXPECT_FALSE(text::toCp1252(QStringLiteral("Mele 中"), &unheld).has_value());
+  EXPECT_EQ(unheld, QChar(0x4E2D));
+  EXPECT_EQ(text::toCp1252Visible(QStringLiteral("Mele 中 €")), QByteArray("Mele <U+4E2D> \x80"));
+  EXPECT_EQ(text::fromCp1252("\x81"), QString(QChar(0x81))) << "an unused code keeps its byte";
+}
+
+TEST(Text, ControlBytesFromTheLineAreMadeVisible) {
+  EXPECT_EQ(text::visible(QByteArray("A\r\n\x1b\x00\x7f\xff", 7)), QStringLiteral("A<CR><LF><ESC><NUL><0x7F><0xFF>"));
+}

@@ -57,3 +57,19 @@ TEST(SideFiles, PrintSettingsGoToTheWorkingFolderFileWhenItExists) {
             QStringLiteral("fsBold,fsStrikeout."));
   EXPECT_EQ(env.readFile(path).count("font_set"), 1);
 }
+
+TEST(SideFiles, ACharacterTheSingleByteFilesCannotHoldIsRefusedAtEntry) {
+  TestEnv env;
+  Configuration cfg(*env.store, env.workDir, env.ui);
+  ASSERT_TRUE(cfg.SaveCompanyHeader({QStringLiteral("Frutta & € srl"), {}, {}, {}}));
+  EXPECT_EQ(env.readFile(QStringLiteral("pilto.az")).left(14), QByteArray("Frutta & \x80 srl"));
+  EXPECT_EQ(cfg.LoadCompanyHeader().front().trimmed(), QStringLiteral("Frutta & € srl"));
+  env.ui.expectMessage(QStringLiteral("Il carattere '中' non può essere scritto in pilto.az: usare solo lettere, cifre e "
+                                      "segni dell'alfabeto latino"));
+  EXPECT_FALSE(cfg.SaveCompanyHeader({QStringLiteral("中国水果"), {}, {}, {}}));
+  EXPECT_EQ(env.readFile(QStringLiteral("pilto.az")).left(14), QByteArray("Frutta & \x80 srl")) << "the file is left as it was";
+
+  // The event log writes what it cannot hold as its code.
+  env.log->append(QStringLiteral("produttore 中 € ok"));
+  EXPECT_TRUE(env.readFile(QStringLiteral("morvel.log")).endsWith("produttore <U+4E2D> \x80 ok"));
+}

@@ -1,4 +1,11 @@
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "config/configuration.h"
@@ -104,4 +111,86 @@ TEST(Backup, CancelledOrFruitlessCommandsSayWhatHappened) {
   env.ui.expectMessage(QStringLiteral("Salvataggio effettuato!"));
   EXPECT_TRUE(backup.backup());
   EXPECT_EQ(env.ui.beepCount(), 2);
+}
+
+namespace {
+// Answers the station's real windows as an operator at the screen would: a file dialog
+// gets `file` typed into it and is confirmed, a message box is read and confirmed.
+struct Operator {
+  QString file;
+  QStringList messages;
+  QStringList dialogFiles;  // what each file dialog listed
+  QTimer timer;
+  int waited = 0;
+  Operator() {
+    timer.setInterval(20);
+    QObject::connect(&timer, &QTimer::timeout, [this] { act(); });
+    timer.start();
+  }
+  void act() {
+    QWidget* w = QApplication::activeModalWidget();
+    if (auto* d = qobject_cast<QFileDialog*>(w)) {
+      // Qt's own dialog: wait until it has read its folder, then note what it lists.
+      auto* view = d->findChild<QListView*>(QStringLiteral("listView"));
+      // (An empty folder view after two seconds is taken as it is.)
+      if ((!view || !view->model() || view->model()->rowCount(view->rootIndex()) == 0) && ++waited < 100) return;
+      waited = 0;
+      QStringList names;
+      for (int r = 0; view && view->model() && r < view->model()->rowCount(view->rootIndex()); ++r)
+        names << view->model()->index(r, 0, view->rootIndex()).data().toString();
+      dialogFiles << names.join(QLatin1Char(','));
+      auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      name->setText(file);
+      QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+    } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+      messages << box->text();
+      box->accept();
+    }
+  }
+};
+}  // namespace
+
+TEST(Backup, TheRestoreDialogFindsTheFileTheBackupWrote) {
+  TestEnv env;
+  Configuration cfg(*env.store, env.workDir, env.ui);
+  cfg.config().numlinee = 3;
+  ASSERT_TRUE(cfg.SaveConfiguration());
+  ModalUi ui(ModalUi::Mode::Interactive);
+  ConfigBackup backup(*env.store, ui);
+  const QString usb = env.root.filePath(QStringLiteral("usb"));
+  QDir().mkpath(usb);
+  env.writeFile(usb + QStringLiteral("/altro.txt"), "x");
+  // The dialogs open in the home folder; here that is the stick.
+  qputenv("HOME", usb.toLocal8Bit());
+
+  Operator op;
+  op.file = usb + QStringLiteral("/a");
+  ASSERT_TRUE(backup.backup());
+  EXPECT_TRUE(QFileInfo::exists(usb + QStringLiteral("/morvelinst")));
+
+  cfg.config().numlinee = 1;
+  ASSERT_TRUE(cfg.SaveConfiguration());
+  op.file = QStringLiteral("morvelinst");
+  ASSERT_TRUE(backup.restore());
+  ASSERT_TRUE(cfg.LoadConfiguration());
+  EXPECT_EQ(cfg.config().numlinee, 3);
+  EXPECT_EQ(op.messages, (QStringList{QStringLiteral("Salvataggio effettuato!"), QStringLiteral("Ripristino effettuato!")}));
+  ASSERT_EQ(op.dialogFiles.size(), 2);
+  EXPECT_EQ(op.dialogFiles[1], QStringLiteral("morvelinst")) << "the restore dialog lists the backup, and only it";
+}
+
+TEST(Backup, TheFileIsWindows1252AndAValueItCannotHoldStopsTheBackup) {
+  TestEnv env;
+  ConfigBackup backup(*env.store, env.ui);
+  env.store->writeText(kMorvel, QStringLiteral("copyrigth"), QStringLiteral("Frutta € srl"));
+  EXPECT_EQ(ConfigBackup::backupText(*env.store), QByteArray("String(copyrigth)=Frutta \x80 srl\r\n"));
+  ASSERT_EQ(ConfigBackup::restoreText(*env.store, "String(copyrigth)=\x80 2\r\n"), 1);
+  EXPECT_EQ(env.store->readText(kMorvel, QStringLiteral("copyrigth"), {}), QStringLiteral("€ 2"));
+
+  env.store->writeText(kMorvel, QStringLiteral("copyrigth"), QStringLiteral("果园"));
+  env.ui.queueFile(env.path(QStringLiteral("a")));
+  env.ui.expectMessage(QStringLiteral("Il carattere '果' non può essere scritto in morvelinst: usare solo lettere, cifre e "
+                                      "segni dell'alfabeto latino (String(copyrigth)=果园)"));
+  EXPECT_FALSE(backup.backup());
+  EXPECT_FALSE(QFileInfo::exists(env.path(QStringLiteral("morvelinst")))) << "no backup with a value turned into '?'";
 }
