@@ -105,6 +105,8 @@ int main(int argc, char* argv[]) {
   if (!store.lastError().isEmpty()) ui.message(store.lastError(), ModalUi::Icon::Warning);
 
   StationEnvironment env{workDir, store, ui, clock, log, arguments};
+  // The board's exchanges never run on the window's thread.
+  env.boardOnWorker = true;
   TMain main(env);
 
   // SIGTERM and SIGINT close the station through its close sequence, like the window's

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDialog>
 
+#include "app/boardworker.h"
 #include "app/stationview.h"
+#include "app/threadview.h"
 #include "base/clock.h"
 #include "base/eventlog.h"
 #include "base/jpeg.h"
@@ -17,6 +19,7 @@
 #include "programs/programs.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
+#include "base/text.h"
 #include "sampling/maincycle.h"
 #include "sampling/runcommands.h"
 
@@ -65,37 +68,107 @@ QString station::helpFile(const QDir& workDir) { return workDir.filePath(QString
 
 namespace {
 QString tr(const char* s) { return QCoreApplication::translate("Station", s); }
+const QString kOff = QStringLiteral("0 - Centralina off ");
 }  // namespace
 
-Station::Station(StationEnvironment& env, StationView& view, TNewProgram& editor, TListaProgrammi& list)
+// The board's side: used by the board's worker only (inline: by the window's thread).
+struct Station::BoardSide {
+  BoardSide(StationEnvironment& env, StationView& view)
+      : configuration(env.store, env.workDir, env.ui),
+        data(TDatabase::resolve(env.store, env.workDir), env.ui),
+        programs(data, nullptr, nullptr, configuration.config(), env.ui),
+        runCommands(context(env, view)),
+        mainCycle(context(env, view), runCommands) {
+    programs.setDisplay(&view);
+    programs.setEventLog(&env.log);
+  }
+  RunContext context(StationEnvironment& env, StationView& view) {
+    return RunContext{state, totals, configuration, data, programs, [this] { return link.get(); },
+                      env.clock, env.ui, env.log, view};
+  }
+
+  Configuration configuration;  // a copy: the window's side hands every change over
+  RunState state;
+  RunningTotals totals;
+  TDataModule1 data;  // its own archive connection, opened on the worker's thread
+  Programs programs;  // its own program buffer and transfer; never the editor's
+  RunCommands runCommands;
+  MainCycle mainCycle;
+  std::unique_ptr<cSelvik> link;
+};
+
+Station::Station(StationEnvironment& env, StationView& view, QObject& window, TNewProgram& editor,
+                 TListaProgrammi& list)
     : env_(env),
       view_(view),
+      window_(window),
       editor_(editor),
       list_(list),
       configuration_(env.store, env.workDir, env.ui),
       backup_(std::make_unique<ConfigBackup>(env.store, env.ui)),
       portSelectorItems_({QStringLiteral("non abilitata"), QStringLiteral("COM1"), QStringLiteral("COM2"),
                           QStringLiteral("COM3"), QStringLiteral("COM4")}) {
-  // The archive's connection opens with the first table a command opens.
+  // The archive's connections open with the first table a command opens.
   data_ = std::make_unique<TDataModule1>(TDatabase::resolve(env.store, env.workDir), env.ui);
-  programs_ = std::make_unique<Programs>(*data_, editor_, list_, configuration_.config(), env.ui);
+  programs_ = std::make_unique<Programs>(*data_, &editor_, &list_, configuration_.config(), env.ui);
   programs_->setDisplay(&view_);
   programs_->setEventLog(&env.log);
   programCommands_ = std::make_unique<ProgramCommands>(*programs_, editor_, list_, env.ui);
-  runCommands_ = std::make_unique<RunCommands>(runContext());
-  mainCycle_ = std::make_unique<MainCycle>(runContext(), *runCommands_);
+  programCommands_->currentProgram = [this] { return snapshot().currentProgram; };
+  programCommands_->onCurrentProgramEdited = [this](int n, const ProgramEditorModel& edited) {
+    onBoard(tr("Invio del programma alla centralina"), [this, n, edited](BoardSide& b) {
+      // Still the board's program when the work comes to the board?
+      if (b.state.currentProgram != n) return;
+      if (const auto error = b.programs.SendEditedProgram(n, b.state.lastBoardState, edited))
+        env_.ui.message(*error, ModalUi::Icon::Error);
+    });
+  };
+  boardView_ = std::make_unique<ThreadView>(view_, window_);
+  board_ = std::make_unique<BoardSide>(env, *boardView_);
+  worker_ = std::make_unique<BoardWorker>(env.boardOnWorker ? BoardWorker::Mode::Thread : BoardWorker::Mode::Inline,
+                                          MainCycle::kTickMs, [this] {
+                                            board_->mainCycle.Timer1Timer();
+                                            publishSnapshot();
+                                          });
 }
 
-Station::~Station() = default;
+Station::~Station() {
+  // The worker ends before what it uses goes; its boxes are served meanwhile.
+  if (worker_->started() && !workerEnded_) {
+    env_.clock.interrupt();
+    env_.ui.closeBoxes();
+    worker_->stop();
+    worker_->join([] { QCoreApplication::processEvents(); });
+  }
+}
 
-RunContext Station::runContext() {
-  return RunContext{state_,  totals_, configuration_, *data_, *programs_, editor_, list_,
-                    [this] { return link_.get(); }, env_.clock, env_.ui, env_.log, view_};
+RunState& Station::runState() { return board_->state; }
+RunningTotals& Station::totals() { return board_->totals; }
+Programs& Station::programs() { return board_->programs; }
+RunCommands& Station::runCommands() { return board_->runCommands; }
+MainCycle& Station::mainCycle() { return board_->mainCycle; }
+cSelvik* Station::link() { return board_->link.get(); }
+bool Station::ticksOnWindowThread() const { return worker_->mode() == BoardWorker::Mode::Inline; }
+
+BoardSnapshot Station::snapshot() const {
+  // Inline, the board's side is on this thread: it is read as it is now.
+  if (worker_->mode() == BoardWorker::Mode::Inline) {
+    const RunState& s = board_->state;
+    return {s.boardOn, s.currentProgram, s.lastBoardState};
+  }
+  std::lock_guard<std::mutex> lock(snapshotMutex_);
+  return snapshot_;
+}
+
+void Station::publishSnapshot() {
+  const RunState& s = board_->state;
+  std::lock_guard<std::mutex> lock(snapshotMutex_);
+  snapshot_ = {s.boardOn, s.currentProgram, s.lastBoardState};
 }
 
 template <typename F>
 void Station::guarded(F&& work) {
-  if (closed_) return;
+  if (closed_ || stopping_) return;
   ++busy_;
   work();
   if (--busy_ == 0 && closePending_) {
@@ -104,15 +177,40 @@ void Station::guarded(F&& work) {
   }
 }
 
+void Station::onBoard(const QString& what, std::function<void(BoardSide&)> work) {
+  if (stopping_ || closed_) return;
+  // The window says the command is under way until the worker has done it.
+  if (boardWork_++ == 0) {
+    view_.setPanel(4, what, Qt::AlignLeft);
+    view_.setBusy(true);
+  }
+  worker_->post([this, work = std::move(work)] {
+    work(*board_);
+    publishSnapshot();
+    const auto done = [this] {
+      if (--boardWork_ == 0) {
+        view_.setPanel(4, QString(), Qt::AlignLeft);
+        view_.setBusy(false);
+      }
+    };
+    if (worker_->mode() == BoardWorker::Mode::Inline) done();
+    else QMetaObject::invokeMethod(&window_, done, Qt::QueuedConnection);
+  });
+}
+
 void Station::tick() {
-  if (inTick_ || closed_) return;
+  if (inTick_ || closed_ || !ticksOnWindowThread()) return;
   inTick_ = true;
-  guarded([this] { mainCycle_->Timer1Timer(); });
+  guarded([this] {
+    board_->mainCycle.Timer1Timer();
+    publishSnapshot();
+  });
   inTick_ = false;
 }
 
 void Station::FormShow() {
   EventLog& log = env_.log;
+  RunState& state = board_->state;  // the worker has not started yet
   // Told once: the station runs without its log, and every later entry fails the same way.
   if (!log.append(QStringLiteral(">START<")))
     env_.ui.message(tr("Il registro eventi %1 non può essere scritto (%2): la stazione lavora senza registro")
@@ -129,18 +227,19 @@ void Station::FormShow() {
   }
 
   // The configuration sets the automatic refresh again.
-  state_.autoRefreshSetting = 0;
-  state_.autoRefreshCountdown = 0;
+  state.autoRefreshSetting = 0;
+  state.autoRefreshCountdown = 0;
 
-  state_.oldBoard = StationOptions::parse(env_.arguments).oldBoard;
+  oldBoard_ = StationOptions::parse(env_.arguments).oldBoard;
+  state.oldBoard = oldBoard_;
 
-  state_.baseCaption = view_.caption();
-  state_.boardModelText = QStringLiteral("-----");
+  state.baseCaption = view_.caption();
+  state.boardModelText = QStringLiteral("-----");
   log.append(QStringLiteral("start Pilto\r\n"));
 
   ApplyConfiguration();
 
-  state_.reset(env_.clock.now());
+  state.reset(env_.clock.now());
 
   view_.showCustomerLogo(loadJpegOrBmp(env_.workDir.path(), QStringLiteral("customer")));
 
@@ -153,19 +252,19 @@ void Station::FormShow() {
 
   const MachineConfig& c = configuration_.config();
   if (c.porta_com < 99) {
-    link_ = std::make_unique<cSelvik>(c.porta_com, state_.oldBoard ? 9600 : 19200,
-                                      PortMap::fromStore(env_.store).devicePath(c.porta_com), env_.clock,
-                                      env_.ui);
-    link_->setEventLog(&env_.log);
+    board_->link = std::make_unique<cSelvik>(c.porta_com, state.oldBoard ? 9600 : 19200,
+                                             PortMap::fromStore(env_.store).devicePath(c.porta_com), env_.clock,
+                                             env_.ui);
+    board_->link->setEventLog(&env_.log);
   }
 
   // Whether the port opens or not, the board counts as off until it answers a status poll;
   // a port that did not open is logged with its cause and tried again at every poll.
-  if (link_) {
-    link_->qualityAlarm = false;
-    link_->Open();
+  if (board_->link) {
+    board_->link->qualityAlarm = false;
+    board_->link->Open();
   }
-  view_.setPanel(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
+  view_.setPanel(3, kOff, Qt::AlignRight);
 
   // An archive that cannot be reached is told once, with its cause, and not again by every
   // list the show sequence fills.
@@ -177,29 +276,56 @@ void Station::FormShow() {
   // The lot in progress left by the previous run: its program is reloaded into a board
   // that reports none. "Bolla temporanea non presente!" only when the archive was read
   // and holds no lot.
-  if (archive && lotHeader_.ReadLotHeader(*data_, &state_.rememberedProgram) == LotHeader::Read::Empty)
+  if (archive && lotHeader_.ReadLotHeader(*data_, &state.rememberedProgram) == LotHeader::Read::Empty)
     env_.ui.message(tr("Bolla temporanea non presente!"), ModalUi::Icon::Information);
 
-  state_.productionStart = RunState::minutesSinceOrigin(env_.clock.now());
-  state_.productionBaseline = 0;
+  state.productionStart = RunState::minutesSinceOrigin(env_.clock.now());
+  state.productionBaseline = 0;
+  publishSnapshot();
 
   view_.focusLotNumber();
+
+  // From here on the board is the worker's.
+  if (!ticksOnWindowThread()) env_.clock.resume();
+  worker_->start([this] {
+    // The worker's archive connection is closed on its own thread.
+    board_->data.Database1.Disconnect();
+    QMetaObject::invokeMethod(&window_, [this] { workerEnded(); }, Qt::QueuedConnection);
+  });
+}
+
+void Station::workerEnded() {
+  workerEnded_ = true;
+  view_.closeWhenIdle();
 }
 
 bool Station::FormClose() {
   if (closed_) return true;
+  if (worker_->started() && !workerEnded_) {
+    // The worker may be inside an exchange with a board that does not answer, or waiting
+    // for a box it raised: the exchange is abandoned at its next wait, the box closed, and
+    // the close sequence runs when the worker has ended.
+    if (!stopping_) {
+      stopping_ = true;
+      env_.clock.interrupt();
+      env_.ui.closeBoxes();
+      worker_->stop();
+    }
+    return false;
+  }
   if (busy_ > 0) {
     // A modal box of a tick or command is open: the work it belongs to still holds the
     // link. Close once it has finished.
     closePending_ = true;
     return false;
   }
+  worker_->join({});
   closed_ = true;
-  view_.setPanel(3, QStringLiteral("0 - Centralina off "), Qt::AlignRight);
+  view_.setPanel(3, kOff, Qt::AlignRight);
   env_.log.append(QStringLiteral("Stop Pilto\r\n"));
-  if (link_) {
-    link_->Close();
-    link_.reset();
+  if (board_->link) {
+    board_->link->Close();
+    board_->link.reset();
   }
   return true;
 }
@@ -207,15 +333,23 @@ bool Station::FormClose() {
 void Station::ApplyConfiguration() {
   if (!configuration_.LoadConfiguration()) return;
   const MachineConfig& c = configuration_.config();
-  state_.autoRefreshSetting = c.autorefresh;
   editor_.setMultiplier(c.xmoltiply);
   view_.setVisible(QStringLiteral("Label55"), c.v_tazzebad);
   view_.setVisible(QStringLiteral("tazzebad"), c.v_tazzebad);
-  if (!state_.oldBoard) configuration_.appendSuffix();
+  if (!oldBoard_) configuration_.appendSuffix();
+  // The board's side works on its own copy.
+  const MachineConfig copy = c;
+  const QString line = configuration_.configurationLine();
+  const auto adopt = [copy, line](BoardSide& b) {
+    b.configuration.adopt(copy, line);
+    b.state.autoRefreshSetting = copy.autorefresh;
+  };
+  if (worker_->started()) onBoard(tr("Configurazione"), adopt);
+  else adopt(*board_);
 }
 
 void Station::FormKeyDown(int key) {
-  const bool on = state_.boardOn;
+  const bool on = snapshot().boardOn;
   switch (key) {
     case Qt::Key_F1: Totali1Click(); break;
     case Qt::Key_F2: if (on) Programma1Click(); break;
@@ -225,16 +359,84 @@ void Station::FormKeyDown(int key) {
   }
 }
 
-void Station::Programma1Click() { guarded([this] { runCommands_->Programma1Click(); }); }
-void Station::ModificaPU1Click() { guarded([this] { runCommands_->ModificaPU1Click(); }); }
-void Station::Start1Click() { guarded([this] { runCommands_->Start1Click(); }); }
-void Station::Totali1Click() { guarded([this] { runCommands_->TotaliClick(); }); }
-
-void Station::Modifica1Click() {
-  guarded([this] { programCommands_->Modifica1Click(state_.currentProgram, state_.lastBoardState); });
+void Station::Programma1Click() {
+  guarded([this] {
+    if (!snapshot().boardOn) {
+      env_.ui.message(tr("La centralina è spenta, accenderla per favore!"), ModalUi::Icon::Error);
+      return;
+    }
+    programs_->RefreshProgramList();
+    const QString saved = list_.windowTitle();
+    list_.setWindowTitle(tr(" Caricamento Programma "));
+    list_.clearChoice();
+    const bool chosen = env_.ui.exec(list_) == QDialog::Accepted && list_.chosenIndex() >= 0;
+    const QString code = list_.chosenCode();
+    list_.setWindowTitle(saved);
+    if (!chosen) return;
+    const auto n = text::strictInt(code.trimmed());
+    if (!n) {
+      env_.ui.message(tr("'%1' non è un codice di programma valido").arg(code), ModalUi::Icon::Error);
+      return;
+    }
+    onBoard(tr("Caricamento del programma %1").arg(code), [this, n = *n](BoardSide& b) {
+      const Programs::BoardLoad load = b.programs.LoadProgramForBoard(n, b.state.lastBoardState);
+      if (load.result != Programs::BoardLoad::Loaded) env_.ui.message(load.message, ModalUi::Icon::Error);
+    });
+  });
 }
+
+void Station::ModificaPU1Click() {
+  guarded([this] {
+    const int n = snapshot().currentProgram;
+    // After an identification the number is 999 (9999 before any): no program yet.
+    if (n < 1 || n > 99) {
+      env_.ui.message(tr("Non c'è un programma corrente da modificare."), ModalUi::Icon::Information);
+      return;
+    }
+    const QString code = program::code(n);
+    if (!programs_->ShowProgramInEditor(code)) {
+      env_.ui.message(tr("Il programma %1 non è presente nell'archivio.").arg(code), ModalUi::Icon::Error);
+      return;
+    }
+    const QString saved = editor_.windowTitle();
+    editor_.setWindowTitle(tr("Modifica programma N. ") + QString::number(n));
+    editor_.setSaveAction([this, code] { return programs_->StoreProgram(code); });
+    const bool stored = env_.ui.exec(editor_) == QDialog::Accepted && editor_.saved();
+    editor_.setSaveAction({});
+    editor_.setWindowTitle(saved);
+    const ProgramEditorModel edited = programs_->editing;
+    // The main cycle went on while the editor was open: the board may run another program
+    // by now. The edit reaches the board only when it is still the board's program; the
+    // main window shows whatever the board runs.
+    onBoard(tr("Invio del programma alla centralina"), [this, n, stored, edited](BoardSide& b) {
+      const int now = b.state.currentProgram;
+      if (stored && now == n) {
+        if (const auto error = b.programs.SendEditedProgram(n, b.state.lastBoardState, edited))
+          env_.ui.message(*error, ModalUi::Icon::Error);
+      } else if (now != n) {
+        b.programs.ShowCurrentProgram(now);
+      }
+    });
+  });
+}
+
+void Station::Start1Click() {
+  guarded([this] {
+    env_.ui.beep();
+    if (env_.ui.message(RunCommands::zeroQuestion(), ModalUi::Icon::Question, ModalUi::Buttons::YesNo) !=
+        ModalUi::Answer::Yes)
+      return;
+    onBoard(tr("Azzeramento dei totali"), [](BoardSide& b) { b.runCommands.ZeroRunningTotals(); });
+  });
+}
+
+void Station::Totali1Click() {
+  guarded([this] { onBoard(tr("Lettura dei totali"), [](BoardSide& b) { b.runCommands.TotaliClick(); }); });
+}
+
+void Station::Modifica1Click() { guarded([this] { programCommands_->Modifica1Click(); }); }
 void Station::Nuovo1Click() { guarded([this] { programCommands_->Nuovo1Click(); }); }
-void Station::Cancella1Click() { guarded([this] { programCommands_->Cancella1Click(state_.currentProgram); }); }
+void Station::Cancella1Click() { guarded([this] { programCommands_->Cancella1Click(snapshot().currentProgram); }); }
 void Station::Controldbase1Click() { guarded([this] { programCommands_->Controldbase1Click(); }); }
 void Station::SalvasuFloppy1Click() { guarded([this] { backup_->backup(); }); }
 

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <mutex>
 
 #include "config/configuration.h"
 #include "sampling/runningtotals.h"
@@ -11,6 +13,7 @@
 
 class Clock;
 class ConfigBackup;
+class QObject;
 class EventLog;
 class MainCycle;
 class ModalUi;
@@ -35,6 +38,9 @@ struct StationEnvironment {
   Clock& clock;
   EventLog& log;
   QStringList arguments;  // without the program name
+  // The board's exchanges on a worker thread of their own (the station), or inline on the
+  // window's thread, ticked by Timer1 (tests that step the cycle tick by tick).
+  bool boardOnWorker = false;
 };
 
 // The command line: "-o" as the first parameter (exactly, case-sensitive) selects the old
@@ -59,37 +65,50 @@ constexpr const char* kMainCaption = "Morvel Campionatrice";
 QString helpFile(const QDir& workDir);
 }  // namespace station
 
+// What the window's side knows of the board between two ticks: a copy the worker
+// publishes after every tick and every piece of work.
+struct BoardSnapshot {
+  bool boardOn = false;
+  int currentProgram = 9999;
+  int lastBoardState = 0;
+};
+
 // The station: everything that lives for the whole run, and the show and close sequences.
-// It owns the configuration, the run state, the archive's data-access object, the
-// grading programs, the running totals, the controller link, the main cycle and the
-// commands; the main window shows what it is told through StationView and hands the
-// operator's commands here. Later capabilities (the lot record, the reject unit, the
-// auxiliary reader, the print-server client) are owned here too.
+// The window's side (its thread) owns the configuration, its own archive connection, the
+// grading programs the editor and the list work on, and the program commands. The board's
+// side, which only the board's worker uses, owns the run state, the running totals, a copy
+// of the configuration, its own archive connection and program copy, the run commands,
+// the main cycle and the controller link. The operator's commands that talk to the board
+// are handed to the worker and run between ticks; what the worker shows reaches the window
+// as queued calls. Later capabilities (the lot record, the reject unit, the auxiliary
+// reader, the print-server client) are owned here too.
 class Station {
  public:
-  // The windows are the main window's; the station fills and shows them through its
-  // behaviour classes.
-  Station(StationEnvironment& env, StationView& view, TNewProgram& editor, TListaProgrammi& list);
+  Station(StationEnvironment& env, StationView& view, QObject& window, TNewProgram& editor, TListaProgrammi& list);
   ~Station();
   Station(const Station&) = delete;
   Station& operator=(const Station&) = delete;
 
-  // The show sequence, once.
+  // The show sequence, once; it ends by starting the board's worker.
   void FormShow();
-  // The close sequence, once. While a tick or a command is under way (a modal box inside
-  // it) it is not run: the view is asked to close again when that work has finished.
-  // Returns whether the station is closed.
+  // The close sequence, once. While a command of the window is under way (a modal window
+  // inside it) or the worker still runs, it is not run: the worker is told to stop (an
+  // exchange under way is abandoned at its next wait, a box it raised is closed), and the
+  // view is asked to close again when that has happened. Returns whether it has run.
   bool FormClose();
   bool closed() const { return closed_; }
 
-  // Loads the configuration, hands it to the windows that keep their own copies and, unless
-  // the old board was chosen, appends the suffix to the configuration line.
+  // Loads the configuration, hands it to the windows that keep their own copies and to the
+  // board's side, and, unless the old board was chosen, appends the suffix to the line.
   void ApplyConfiguration();
 
-  // One tick of Timer1. A tick that opens a modal window never lets a second one start.
+  // One tick of Timer1 (inline only; the worker ticks by itself). A tick that opens a
+  // modal window never lets a second one start.
   void tick();
-  // Whether a tick or a command is under way.
+  bool ticksOnWindowThread() const;
+  // Whether a tick or a command is under way on the window's thread.
   bool busy() const { return busy_ > 0; }
+  BoardSnapshot snapshot() const;
 
   // The operator's commands.
   void FormKeyDown(int key);
@@ -105,43 +124,54 @@ class Station {
   void RipristinadaFloppy1Click();
 
   Configuration& configuration() { return configuration_; }
-  RunState& runState() { return state_; }
-  RunningTotals& totals() { return totals_; }
-  TDataModule1& data() { return *data_; }
-  Programs& programs() { return *programs_; }
-  RunCommands& runCommands() { return *runCommands_; }
-  MainCycle& mainCycle() { return *mainCycle_; }
+  Programs& editorPrograms() { return *programs_; }
+  // The board's side, for tests that step it inline.
+  RunState& runState();
+  RunningTotals& totals();
+  Programs& programs();
+  RunCommands& runCommands();
+  MainCycle& mainCycle();
   // The controller link; null when `porta_com` is 99 or more.
-  cSelvik* link() { return link_.get(); }
+  cSelvik* link();
   // The entries of the installation dialog's three port selectors: "non abilitata" and
   // the serial ports found at start-up.
   QStringList portSelectorItems() const { return portSelectorItems_; }
   const StationEnvironment& environment() const { return env_; }
 
  private:
-  RunContext runContext();
-  // Runs a tick or a command; a close asked meanwhile is carried out after it.
+  struct BoardSide;
+  // Runs a command of the window's thread; a close asked meanwhile is carried out after it.
   template <typename F>
   void guarded(F&& work);
+  // Hands work to the board's worker; `what` shows in the status bar, with the busy
+  // cursor, until it is done.
+  void onBoard(const QString& what, std::function<void(BoardSide&)> work);
+  void publishSnapshot();
+  void workerEnded();
 
   StationEnvironment& env_;
   StationView& view_;
+  QObject& window_;
   TNewProgram& editor_;
   TListaProgrammi& list_;
   Configuration configuration_;
-  RunState state_;
-  RunningTotals totals_;
   LotHeader lotHeader_;
   std::unique_ptr<ConfigBackup> backup_;
   std::unique_ptr<TDataModule1> data_;
   std::unique_ptr<Programs> programs_;
   std::unique_ptr<ProgramCommands> programCommands_;
-  std::unique_ptr<RunCommands> runCommands_;
-  std::unique_ptr<MainCycle> mainCycle_;
-  std::unique_ptr<cSelvik> link_;
+  std::unique_ptr<StationView> boardView_;
+  std::unique_ptr<BoardSide> board_;
+  std::unique_ptr<class BoardWorker> worker_;
   QStringList portSelectorItems_;
+  mutable std::mutex snapshotMutex_;
+  BoardSnapshot snapshot_;
   int busy_ = 0;
+  int boardWork_ = 0;  // commands handed to the worker and not done yet
   bool inTick_ = false;
+  bool oldBoard_ = false;  // started with "-o"
   bool closePending_ = false;
+  bool stopping_ = false;
+  bool workerEnded_ = false;
   bool closed_ = false;
 };

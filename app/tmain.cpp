@@ -72,15 +72,15 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   buildStatusBar();
   resize(1280, 800);
 
-  station_ = std::make_unique<Station>(env, *this, *newProgram_, *listaProgrammi_);
+  station_ = std::make_unique<Station>(env, *this, *this, *newProgram_, *listaProgrammi_);
 
-  // The main cycle runs from the start; while there is no controller link it does no
-  // board work.
+  // Inline, the main cycle runs from this timer from the start; while there is no
+  // controller link it does no board work. With the board's worker, the worker ticks.
   timer1_ = new QTimer(this);
   timer1_->setObjectName(QStringLiteral("Timer1"));
   timer1_->setInterval(MainCycle::kTickMs);
   connect(timer1_, &QTimer::timeout, this, [this] { station_->tick(); });
-  timer1_->start();
+  if (station_->ticksOnWindowThread()) timer1_->start();
 
   connect(numBolla_, &QLineEdit::returnPressed, this, [this] { totPartita_->setFocus(); });
   connect(totPartita_, &QLineEdit::returnPressed, this, [this] { numBolla_->setFocus(); });
@@ -342,10 +342,13 @@ void TMain::showEvent(QShowEvent* event) {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
-  // A tick or command inside a modal box still holds the link: the close sequence runs
-  // when it has finished (closeWhenIdle), and the window stays until then.
+  // The board's worker, or a command inside a modal window, still holds the link: the
+  // close sequence runs when it has finished (closeWhenIdle), and the window stays until
+  // then. A window of the station that is open is closed, so that takes no operator.
   if (!station_->FormClose()) {
     event->ignore();
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this)
+      QMetaObject::invokeMethod(modal, &QWidget::close, Qt::QueuedConnection);
     return;
   }
   QMainWindow::closeEvent(event);

@@ -77,11 +77,12 @@ class TMain : public QMainWindow, public StationView {
   void closeWhenIdle() override;
 
   Station& station() { return *station_; }
+  // The board side (tests step it inline).
   MainCycle& mainCycle() { return station_->mainCycle(); }
   RunCommands& runCommands() { return station_->runCommands(); }
   RunningTotals& totals() { return station_->totals(); }
   Programs& programs() { return station_->programs(); }
-  TDataModule1& data() { return station_->data(); }
+
   cSelvik* link() { return station_->link(); }
   QStringList portSelectorItems() const { return station_->portSelectorItems(); }
   Configuration& configuration() { return station_->configuration(); }

@@ -3,36 +3,49 @@
 #include <cerrno>
 #include <ctime>
 #include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
-namespace {
+Clock::Clock() : interruptFd_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
-void sleepUs(qint64 us) {
-  if (us <= 0) return;
-  timespec t{static_cast<time_t>(us / 1'000'000), static_cast<long>((us % 1'000'000) * 1000)};
-  while (::nanosleep(&t, &t) != 0 && errno == EINTR) {
-  }
+Clock::~Clock() {
+  if (interruptFd_ >= 0) ::close(interruptFd_);
 }
 
-// Polls the descriptor for up to `us` microseconds. A descriptor whose peer hung up is
-// never readable: the wait then lasts its whole time instead of returning at once, so
-// callers that loop on it do not spin.
-bool pollReadable(int fd, qint64 us) {
+void Clock::interrupt() {
+  interrupted_.store(true);
+  const quint64 one = 1;
+  if (interruptFd_ >= 0) [[maybe_unused]] ssize_t n = ::write(interruptFd_, &one, sizeof one);
+}
+
+void Clock::resume() {
+  quint64 count = 0;
+  if (interruptFd_ >= 0) [[maybe_unused]] ssize_t n = ::read(interruptFd_, &count, sizeof count);
+  interrupted_.store(false);
+}
+
+// Polls the descriptor for up to `us` microseconds, and the interrupt all the while. A
+// descriptor whose peer hung up is never readable: the wait then lasts its whole time
+// instead of returning at once, so callers that loop on it do not spin.
+bool Clock::pollReadable(int fd, qint64 us) const {
   QElapsedTimer timer;
   timer.start();
+  bool hungUp = false;
   for (;;) {
+    if (interrupted()) return false;
     const qint64 left = us - timer.nsecsElapsed() / 1000;
-    timespec t{0, 0};
-    if (left > 0) t = {static_cast<time_t>(left / 1'000'000), static_cast<long>((left % 1'000'000) * 1000)};
-    pollfd p{fd, POLLIN, 0};
-    const int r = ::ppoll(&p, 1, &t, nullptr);
+    if (left <= 0) return false;
+    const timespec t{static_cast<time_t>(left / 1'000'000), static_cast<long>((left % 1'000'000) * 1000)};
+    pollfd p[2] = {{hungUp ? -1 : fd, POLLIN, 0}, {interruptFd_, POLLIN, 0}};
+    const int r = ::ppoll(p, 2, &t, nullptr);
     if (r < 0 && errno == EINTR) continue;
-    if (r > 0 && (p.revents & POLLIN)) return true;
-    if (r != 0) sleepUs(us - timer.nsecsElapsed() / 1000);
-    return false;
+    if (r < 0) return false;
+    if (p[1].revents & POLLIN) return false;
+    if (r > 0 && (p[0].revents & POLLIN)) return true;
+    if (r == 0) return false;
+    hungUp = true;  // wait out the rest on the interrupt alone
   }
 }
-
-}  // namespace
 
 SystemClock::SystemClock() { timer_.start(); }
 
@@ -40,7 +53,7 @@ qint64 SystemClock::monotonicUs() const { return timer_.nsecsElapsed() / 1000; }
 
 QDateTime SystemClock::now() const { return QDateTime::currentDateTime(); }
 
-void SystemClock::waitUs(qint64 us) { sleepUs(us); }
+void SystemClock::waitUs(qint64 us) { pollReadable(-1, us); }
 
 bool SystemClock::waitReadable(int fd, qint64 us) { return pollReadable(fd, us); }
 
@@ -49,6 +62,7 @@ ManualClock::ManualClock(QDateTime start) : start_(std::move(start)) {}
 bool ManualClock::waitReadable(int fd, qint64 us) {
   QElapsedTimer real;
   real.start();
+  if (interrupted()) return false;
   const qint64 wait = us < graceUs_ ? us : graceUs_;
   if (pollReadable(fd, wait)) {
     advanceUs(real.nsecsElapsed() / 1000);

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <atomic>
 
 // Every wait and every reading of time goes through a Clock, so that tests can run the
 // board's multi-second waits instantly and the station can measure in the board's own
@@ -12,7 +13,19 @@ class Clock {
   // The board counts waits in hundred-millionths of a day: 0.864 ms.
   static constexpr qint64 kUnitUs = 864;
 
-  virtual ~Clock() = default;
+  Clock();
+  virtual ~Clock();
+  Clock(const Clock&) = delete;
+  Clock& operator=(const Clock&) = delete;
+
+  // Makes every wait, the ones under way and all later ones, return at once (a wait for
+  // bytes answers "nothing came"): the station is closing, and the exchange under way is
+  // abandoned at its next wait instead of waiting for a board that does not answer.
+  // Safe from any thread.
+  void interrupt();
+  bool interrupted() const { return interrupted_.load(); }
+  // Waits wait again (a new worker starts on a clock an ended one interrupted).
+  void resume();
 
   // Microseconds on a monotonic scale; only differences mean anything.
   virtual qint64 monotonicUs() const = 0;
@@ -32,6 +45,14 @@ class Clock {
   static constexpr qint64 unitsToUs(qint64 units) { return units > 0 ? units * kUnitUs : 0; }
   // The units as milliseconds, rounded up.
   static constexpr qint64 unitsToMs(qint64 units) { return (unitsToUs(units) + 999) / 1000; }
+
+ protected:
+  // Waits up to `us` for the descriptor (or, with fd -1, only for the interrupt).
+  bool pollReadable(int fd, qint64 us) const;
+
+ private:
+  std::atomic<bool> interrupted_{false};
+  int interruptFd_ = -1;  // an eventfd, readable once interrupted
 };
 
 class SystemClock final : public Clock {
@@ -51,9 +72,11 @@ class SystemClock final : public Clock {
 class ManualClock final : public Clock {
  public:
   explicit ManualClock(QDateTime start = QDateTime(QDate(2026, 1, 15), QTime(8, 0, 0)));
-  qint64 monotonicUs() const override { return elapsedUs_; }
-  QDateTime now() const override { return start_.addMSecs(elapsedUs_ / 1000); }
-  void waitUs(qint64 us) override { advanceUs(us); }
+  qint64 monotonicUs() const override { return elapsedUs_.load(); }
+  QDateTime now() const override { return start_.addMSecs(elapsedUs_.load() / 1000); }
+  void waitUs(qint64 us) override {
+    if (!interrupted()) advanceUs(us);
+  }
   // Waits for real at most the grace time (for a peer thread or process to answer); when
   // the bytes come, the clock moves by the real time taken, otherwise by the whole wait.
   bool waitReadable(int fd, qint64 us) override;
@@ -66,6 +89,7 @@ class ManualClock final : public Clock {
 
  private:
   QDateTime start_;
-  qint64 elapsedUs_ = 0;
+  // Read by the window's thread and moved by the board's worker.
+  std::atomic<qint64> elapsedUs_{0};
   qint64 graceUs_ = 300'000;
 };

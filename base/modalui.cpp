@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QThread>
 #include <cstdio>
 
 #include "base/eventlog.h"
@@ -22,6 +23,35 @@ void ModalUi::setUnexpectedMessageHandler(std::function<void(const QString&)> ha
 }
 
 ModalUi::ModalUi(Mode mode) : mode_(mode) {}
+
+bool ModalUi::offWindowThread() const {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return app && QThread::currentThread() != app->thread();
+}
+
+// Runs f on the window's thread and waits for its result. The window's thread never waits
+// on the caller, so this cannot deadlock; while the station closes it is not done at all.
+template <typename R, typename F>
+R ModalUi::onWindowThread(F&& f) {
+  R result{};
+  QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { result = f(); }, Qt::BlockingQueuedConnection);
+  return result;
+}
+
+void ModalUi::closeBoxes() {
+  QDialog* open = nullptr;
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    closing_ = true;
+    open = open_;
+  }
+  if (open) open->reject();
+}
+
+QList<ModalUi::Shown> ModalUi::shown() const {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  return shown_;
+}
 ModalUi::~ModalUi() = default;
 
 ModalUi::Answer ModalUi::affirmative(Buttons buttons) {
@@ -36,6 +66,14 @@ void ModalUi::report(const QString& what) {
 }
 
 ModalUi::Answer ModalUi::message(const QString& text, Icon icon, Buttons buttons) {
+  if (mode_ == Mode::Interactive && offWindowThread()) {
+    {
+      std::lock_guard<std::recursive_mutex> lock(mutex_);
+      if (closing_) return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
+    }
+    return onWindowThread<Answer>([&] { return message(text, icon, buttons); });
+  }
+  std::unique_lock<std::recursive_mutex> lock(mutex_);
   shown_.append({text, icon, buttons});
   switch (mode_) {
     case Mode::Unattended:
@@ -58,6 +96,7 @@ ModalUi::Answer ModalUi::message(const QString& text, Icon icon, Buttons buttons
       break;
   }
 
+  if (closing_) return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
   QMessageBox box(parent_);
   box.setText(text);
   box.setWindowTitle(QApplication::applicationDisplayName());
@@ -76,7 +115,12 @@ ModalUi::Answer ModalUi::message(const QString& text, Icon icon, Buttons buttons
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
-  switch (box.exec()) {
+  open_ = &box;
+  lock.unlock();  // the box runs its own loop; other threads may record meanwhile
+  const int result = box.exec();
+  lock.lock();
+  open_ = nullptr;
+  switch (result) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -85,8 +129,13 @@ ModalUi::Answer ModalUi::message(const QString& text, Icon icon, Buttons buttons
 }
 
 void ModalUi::beep() {
-  ++beeps_;
-  if (mode_ == Mode::Interactive) QApplication::beep();
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    ++beeps_;
+  }
+  if (mode_ != Mode::Interactive) return;
+  if (offWindowThread()) QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QApplication::beep(); }, Qt::QueuedConnection);
+  else QApplication::beep();
 }
 
 QString ModalUi::localFolder(const QString& stationFolder) {
@@ -97,6 +146,8 @@ QString ModalUi::localFolder(const QString& stationFolder) {
 }
 
 std::optional<QString> ModalUi::fileName(const FileRequest& request, bool save) {
+  if (offWindowThread()) return onWindowThread<std::optional<QString>>([&] { return fileName(request, save); });
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   fileRequests_.append(request);
   const QString folder = localFolder(request.initialFolder);
   switch (mode_) {
@@ -137,7 +188,12 @@ std::optional<QString> ModalUi::openFileName(const FileRequest& request) {
 }
 
 int ModalUi::exec(QDialog& dialog) {
-  dialogTitles_.append(dialog.windowTitle());
+  // Windows live on the window's thread, whoever asks for them.
+  if (offWindowThread()) return onWindowThread<int>([&] { return exec(dialog); });
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    dialogTitles_.append(dialog.windowTitle());
+  }
   switch (mode_) {
     case Mode::Unattended:
       report(dialog.windowTitle());
@@ -152,16 +208,26 @@ int ModalUi::exec(QDialog& dialog) {
     case Mode::Interactive:
       break;
   }
-  return dialog.exec();
+  {
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    if (closing_) return QDialog::Rejected;
+    open_ = &dialog;
+  }
+  const int result = dialog.exec();
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
+  open_ = nullptr;
+  return result;
 }
 
 QStringList ModalUi::shownTexts() const {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   QStringList texts;
   for (const Shown& s : shown_) texts << s.text;
   return texts;
 }
 
 void ModalUi::clearRecord() {
+  std::lock_guard<std::recursive_mutex> lock(mutex_);
   shown_.clear();
   fileRequests_.clear();
   dialogTitles_.clear();

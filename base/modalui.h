@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <optional>
 
 class QDialog;
@@ -16,6 +17,10 @@ class EventLog;
 // it answers OK or Yes by itself and copies the text to the event log and standard error,
 // so the station can run with nobody at the screen; scripted (tests) it takes queued
 // answers and records what was shown.
+//
+// It may be called from any thread. A box or window asked for by the board's worker is
+// shown on the window's thread, and the worker waits for the answer while the window goes
+// on painting and the other windows keep working.
 class ModalUi {
  public:
   enum class Mode { Interactive, Unattended, Scripted };
@@ -78,8 +83,12 @@ class ModalUi {
   void queueFile(const std::optional<QString>& file) { files_.push_back({file.has_value(), file.value_or(QString())}); }
   void queueDialog(std::function<int(QDialog&)> fill) { dialogs_.push_back(std::move(fill)); }
 
+  // The station is closing: a box that is up is closed (answered No or Cancel), and a box
+  // asked for from another thread from now on is answered so at once.
+  void closeBoxes();
+
   // What was shown, for tests and diagnostics.
-  const QList<Shown>& shown() const { return shown_; }
+  QList<Shown> shown() const;
   QStringList shownTexts() const;
   const QList<FileRequest>& fileRequests() const { return fileRequests_; }
   QStringList dialogTitles() const { return dialogTitles_; }
@@ -91,7 +100,14 @@ class ModalUi {
   static Answer affirmative(Buttons buttons);
   std::optional<QString> fileName(const FileRequest& request, bool save);
 
+  bool offWindowThread() const;
+  template <typename R, typename F>
+  R onWindowThread(F&& f);
+
   Mode mode_;
+  mutable std::recursive_mutex mutex_;
+  bool closing_ = false;
+  QDialog* open_ = nullptr;  // the box or window shown now, on the window's thread
   EventLog* log_ = nullptr;
   QWidget* parent_ = nullptr;
   struct Queued {

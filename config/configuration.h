@@ -39,6 +39,12 @@ class Configuration {
   bool SaveConfiguration();
   // Appends the tare letter and magnet duration to the line.
   void appendSuffix();
+  // Takes over a configuration loaded elsewhere, with its line as it was then (the board's
+  // side of the station works on such a copy).
+  void adopt(const MachineConfig& config, const QString& line) {
+    config_ = config;
+    line_ = line;
+  }
 
   struct PrintSettings {
     QString fontName;

@@ -126,7 +126,10 @@ TDatabase::TDatabase(const Target& target, ModalUi& ui) : target_(target), ui_(u
   connectionName_ = QStringLiteral("tavikdata-%1").arg(counter++);
 }
 
-TDatabase::~TDatabase() {
+TDatabase::~TDatabase() { Disconnect(); }
+
+void TDatabase::Disconnect() {
+  knownTables_.clear();
   if (QSqlDatabase::contains(connectionName_)) {
     {
       QSqlDatabase d = QSqlDatabase::database(connectionName_, false);

@@ -56,6 +56,9 @@ class TDatabase {
   // file; the station itself never does.
   bool Connect(bool allowCreate = false);
   bool connected() const;
+  // Closes the connection and lets it go; the next command connects again. A connection
+  // belongs to the thread that opened it: its owner thread closes it.
+  void Disconnect();
   QString lastError() const { return lastError_; }
   const Target& target() const { return target_; }
   QSqlDatabase db() const;

@@ -93,7 +93,8 @@ bool cSelvik::waitEcho(char expected, qint64 deadlineUs) {
   QByteArray byte;
   for (;;) {
     const qint64 left = remaining(deadlineUs);
-    if (left <= 0) return false;
+    // A closing station abandons the exchange at once.
+    if (left <= 0 || clock_.interrupted()) return false;
     if (!clock_.waitReadable(port_->handle(), left)) continue;
     // Bytes that differ from the character sent are noise and are dropped.
     if (port_->Read(byte, 1) && byte.at(0) == expected) return true;
@@ -104,7 +105,8 @@ bool cSelvik::waitWholeLine(const QByteArray& line, qint64 deadlineUs) {
   QByteArray buffer, chunk;
   for (;;) {
     const qint64 left = remaining(deadlineUs);
-    if (left <= 0) return false;
+    // A closing station abandons the exchange at once.
+    if (left <= 0 || clock_.interrupted()) return false;
     if (!clock_.waitReadable(port_->handle(), left)) continue;
     if (port_->Read(chunk, static_cast<int>(line.size()) + 5)) buffer += chunk;
     if (buffer == line) return true;
@@ -114,6 +116,7 @@ bool cSelvik::waitWholeLine(const QByteArray& line, qint64 deadlineUs) {
 bool cSelvik::SendLine(const QByteArray& line, Echo echo) {
   const qsizetype n = line.size();
   for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+    if (clock_.interrupted()) return false;
     // A late reply or noise left on the line would be taken for this command's echo or
     // reply; it goes before the command does.
     port_->Purge();
@@ -139,6 +142,7 @@ bool cSelvik::SendLine(const QByteArray& line, Echo echo) {
     checkLine();
     if (!port_->isOpen()) return false;
     if (failedAt < 0) return true;
+    if (clock_.interrupted()) return false;  // abandoned, not a missing last echo
     // The CR ends the partial line at the board. A missing echo of the last character
     // (or of the CR) needs no new attempt: that CR completes the line.
     writeByte(kCR);
@@ -152,7 +156,7 @@ std::optional<QByteArray> cSelvik::CollectReply(int timeoutUnits, const QByteArr
   QByteArray buffer, chunk;
   for (;;) {
     const qint64 left = remaining(end);
-    if (left <= 0) return std::nullopt;
+    if (left <= 0 || clock_.interrupted()) return std::nullopt;
     if (!clock_.waitReadable(port_->handle(), left)) continue;
     if (port_->Read(chunk, cPort::kMaxBlock)) buffer += chunk;
     checkLine();

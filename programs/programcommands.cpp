@@ -17,7 +17,7 @@ QString editorTitle(int n) { return QCoreApplication::translate("ProgramCommands
 ProgramCommands::ProgramCommands(Programs& programs, TNewProgram& editor, TListaProgrammi& list, ModalUi& ui)
     : programs_(programs), editor_(editor), list_(list), ui_(ui) {}
 
-void ProgramCommands::Modifica1Click(const int& currentProgram, const int& lastBoardState) {
+void ProgramCommands::Modifica1Click() {
   const QString savedTitle = editor_.windowTitle();
   programs_.RefreshProgramList();
   list_.clearChoice();
@@ -32,10 +32,9 @@ void ProgramCommands::Modifica1Click(const int& currentProgram, const int& lastB
     // The title names the program by its code, whatever its place in the list.
     editor_.setWindowTitle(editorTitle(n.value_or(list_.chosenIndex() + 1)));
     editor_.setSaveAction([this] { return programs_.StoreProgram(programs_.editing.code); });
-    if (ui_.exec(editor_) == QDialog::Accepted && editor_.saved() && n && *n == currentProgram) {
-      if (const auto error = programs_.SendEditedProgram(currentProgram, lastBoardState))
-        ui_.message(*error, ModalUi::Icon::Error);
-    }
+    if (ui_.exec(editor_) == QDialog::Accepted && editor_.saved() && n && *n == currentProgram() &&
+        onCurrentProgramEdited)
+      onCurrentProgramEdited(*n, programs_.editing);
     editor_.setSaveAction({});
   }
   editor_.setWindowTitle(savedTitle);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <functional>
+
+#include "programs/programeditormodel.h"
+
 class ModalUi;
 class Programs;
 class TListaProgrammi;
@@ -12,9 +16,13 @@ class ProgramCommands {
  public:
   ProgramCommands(Programs& programs, TNewProgram& editor, TListaProgrammi& list, ModalUi& ui);
 
-  // `currentProgram` is the number the board reports and `lastBoardState` its last state,
-  // both read as they are when the editor closes (the main cycle goes on meanwhile).
-  void Modifica1Click(const int& currentProgram, const int& lastBoardState);
+  // The board's current program as it is now (the main cycle goes on while the windows
+  // are open), and what to do when the operator stored an edit of the program the board
+  // runs: the station hands it to the board's worker.
+  std::function<int()> currentProgram = [] { return 0; };
+  std::function<void(int, const ProgramEditorModel&)> onCurrentProgramEdited;
+
+  void Modifica1Click();
   void Nuovo1Click();
   void Cancella1Click(int currentProgram);
   void Controldbase1Click();

@@ -23,10 +23,10 @@ constexpr int kMaxPrograms = 999;
 
 }  // namespace
 
-Programs::Programs(TDataModule1& data, TNewProgram& editor, TListaProgrammi& list, const MachineConfig& config,
+Programs::Programs(TDataModule1& data, TNewProgram* editor, TListaProgrammi* list, const MachineConfig& config,
                    ModalUi& ui)
     : data_(data), editor_(editor), listWindow_(list), config_(config), ui_(ui) {
-  editor_.bind(editing);
+  if (editor_) editor_->bind(editing);
 }
 
 bool Programs::LoadProgram(const QString& code) { return loadRow(code, nullptr); }
@@ -76,7 +76,7 @@ bool Programs::ShowProgramInEditor(const QString& code) {
   openedCode_ = buffer.code;
   openedRow_ = row;
   editing = editorModelOf(buffer, config_.xmoltiply);
-  editor_.showModel();
+  if (editor_) editor_->showModel();
   return true;
 }
 
@@ -124,7 +124,7 @@ bool Programs::StoreProgram(const QString& requestedCode, StoreMode mode) {
     code = free;
     editing.code = free;
     buffer.code = free;
-    editor_.showModel();
+    if (editor_) editor_->showModel();
     if (!t.Open()) return false;
     found = false;
   }
@@ -174,7 +174,7 @@ void Programs::ClearEditor() {
       editing.min(c, q).clear();
       editing.max(c, q).clear();
     }
-  editor_.showModel();
+  if (editor_) editor_->showModel();
 }
 
 void Programs::RefreshProgramList() {
@@ -187,7 +187,7 @@ void Programs::RefreshProgramList() {
     }
     t.Close();
   }
-  listWindow_.setEntries(list_);
+  if (listWindow_) listWindow_->setEntries(list_);
   if (onProgramListChanged) onProgramListChanged(list_);
 }
 
@@ -302,9 +302,9 @@ Programs::BoardLoad Programs::LoadProgramForBoard(int n, int lastBoardState) {
   return {BoardLoad::Loaded, {}};
 }
 
-std::optional<QString> Programs::SendEditedProgram(int n, int lastBoardState) {
+std::optional<QString> Programs::SendEditedProgram(int n, int lastBoardState, const ProgramEditorModel& edited) {
   ShowCurrentProgram(n);
-  if (auto error = PrepareProgramLines(n, editing)) return error;
+  if (auto error = PrepareProgramLines(n, edited)) return error;
   if (lastBoardState > 0) transfer.StartProgramTransfer();
   return std::nullopt;
 }

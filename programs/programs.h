@@ -72,8 +72,9 @@ class ProgramTransfer {
 // preparation of the board's program lines.
 class Programs {
  public:
-  Programs(TDataModule1& data, TNewProgram& editor, TListaProgrammi& list, const MachineConfig& config,
-           ModalUi& ui);
+  // The window's side passes the editor and the program list; the board's side (the
+  // worker's copy, with its own archive connection) passes none.
+  Programs(TDataModule1& data, TNewProgram* editor, TListaProgrammi* list, const MachineConfig& config, ModalUi& ui);
 
   ProgramBuffer buffer;
   ProgramTransfer transfer;
@@ -131,7 +132,7 @@ class Programs {
   // After the board's current program n was edited and stored: shows it, prepares its
   // lines from the editor and, with the board in a state above '0', starts the transfer.
   // A program that does not fit the board is not sent: the text says why.
-  std::optional<QString> SendEditedProgram(int n, int lastBoardState);
+  std::optional<QString> SendEditedProgram(int n, int lastBoardState, const ProgramEditorModel& edited);
 
  private:
   std::optional<int> weightValue(const ProgramEditorModel& program, int b, int q) const;
@@ -140,8 +141,8 @@ class Programs {
   void log(const QString& message);
 
   TDataModule1& data_;
-  TNewProgram& editor_;
-  TListaProgrammi& listWindow_;
+  TNewProgram* editor_;
+  TListaProgrammi* listWindow_;
   const MachineConfig& config_;
   ModalUi& ui_;
   ProgramDisplay* display_ = nullptr;

@@ -1,8 +1,6 @@
 #include "sampling/runcommands.h"
 
 #include <QCoreApplication>
-#include <QDialog>
-#include <QLineEdit>
 #include <cmath>
 
 #include "base/clock.h"
@@ -11,8 +9,6 @@
 #include "config/configuration.h"
 #include "link/cSelvik.h"
 #include "programs/programs.h"
-#include "programs/tlistaprogrammi.h"
-#include "programs/tnewprogram.h"
 #include "sampling/runningtotals.h"
 #include "sampling/runstate.h"
 #include "sampling/runview.h"
@@ -29,61 +25,9 @@ bool RunCommands::boardOnOrTell() {
   return false;
 }
 
-void RunCommands::Programma1Click() {
-  if (!boardOnOrTell()) return;
-  c_.programs.RefreshProgramList();
-  const QString saved = c_.list.windowTitle();
-  c_.list.setWindowTitle(tr(" Caricamento Programma "));
-  c_.list.clearChoice();
-  if (c_.ui.exec(c_.list) == QDialog::Accepted && c_.list.chosenIndex() >= 0) {
-    const QString code = c_.list.chosenCode();
-    if (const auto n = text::strictInt(code.trimmed())) {
-      const Programs::BoardLoad load = c_.programs.LoadProgramForBoard(*n, c_.state.lastBoardState);
-      if (load.result != Programs::BoardLoad::Loaded) c_.ui.message(load.message, ModalUi::Icon::Error);
-    } else {
-      c_.ui.message(tr("'%1' non è un codice di programma valido").arg(code), ModalUi::Icon::Error);
-    }
-  }
-  c_.list.setWindowTitle(saved);
-}
+QString RunCommands::zeroQuestion() { return tr("I totali verranno azzerati, vuoi continuare ?"); }
 
-void RunCommands::ModificaPU1Click() {
-  const int n = c_.state.currentProgram;
-  // After an identification the number is 999 (9999 before any): there is no program yet.
-  if (n < 1 || n > 99) {
-    c_.ui.message(tr("Non c'è un programma corrente da modificare."), ModalUi::Icon::Information);
-    return;
-  }
-  const QString code = program::code(n);
-  if (!c_.programs.ShowProgramInEditor(code)) {
-    c_.ui.message(tr("Il programma %1 non è presente nell'archivio.").arg(code), ModalUi::Icon::Error);
-    return;
-  }
-  const QString saved = c_.editor.windowTitle();
-  c_.editor.setWindowTitle(tr("Modifica programma N. ") + QString::number(n));
-  c_.editor.setSaveAction([this, code] { return c_.programs.StoreProgram(code); });
-  const bool stored = c_.ui.exec(c_.editor) == QDialog::Accepted && c_.editor.saved();
-  c_.editor.setSaveAction({});
-  c_.editor.setWindowTitle(saved);
-  // The main cycle went on while the editor was open: the board may run another program
-  // by now. The edit reaches the board only when it is still the board's program; the
-  // main window shows whatever the board runs.
-  const int now = c_.state.currentProgram;
-  if (stored && now == n) {
-    if (const auto error = c_.programs.SendEditedProgram(n, c_.state.lastBoardState))
-      c_.ui.message(*error, ModalUi::Icon::Error);
-  } else if (now != n) {
-    c_.programs.ShowCurrentProgram(now);
-  }
-}
-
-void RunCommands::Start1Click() {
-  c_.ui.beep();
-  if (c_.ui.message(tr("I totali verranno azzerati, vuoi continuare ?"), ModalUi::Icon::Question,
-                    ModalUi::Buttons::YesNo) != ModalUi::Answer::Yes)
-    return;
-  zeroBoardTotals("V", kZeroPause, kZeroPause);
-}
+void RunCommands::ZeroRunningTotals() { zeroBoardTotals("V", kZeroPause, kZeroPause); }
 
 void RunCommands::StartClickMemo() {
   c_.ui.beep();

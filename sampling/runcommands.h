@@ -4,9 +4,10 @@
 
 #include "sampling/runcontext.h"
 
-// The operator's commands while sampling: load a program into the board (F2), edit the
-// current program (F6), zero the totals (F8), read the running or memorised totals (F1),
-// with the hourly production they compute.
+// The board's side of the operator's commands while sampling: zero the totals (F8, after
+// the operator's yes), read the running or memorised totals (F1), with the hourly
+// production they compute. They run on the board's worker; the windows' side of F2, F6
+// and F8 (the program list, the editor, the question) is the station's.
 class RunCommands {
  public:
   static constexpr int kZeroPause = 400;          // 345.6 ms around "V1"
@@ -15,9 +16,9 @@ class RunCommands {
 
   explicit RunCommands(RunContext context);
 
-  void Programma1Click();
-  void ModificaPU1Click();
-  void Start1Click();
+  // F8 after the operator answered yes to zeroQuestion().
+  void ZeroRunningTotals();
+  static QString zeroQuestion();
   void StartClickMemo();
   void TotaliClick();
   void TotaliClickMemo();

@@ -38,13 +38,22 @@ struct ProgramsFixture : ::testing::Test {
   TDataModule1 data{TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), env.workDir), env.ui};
   TNewProgram editor{env.ui};
   TListaProgrammi list;
-  Programs programs{data, editor, list, config, env.ui};
+  Programs programs{data, &editor, &list, config, env.ui};
   ProgramCommands commands{programs, editor, list, env.ui};
   Display display;
+
+  // The board runs `currentProgram`, last seen in `lastBoardState`; an edit of it goes to
+  // the board as the station hands it over.
+  int currentProgram = 0;
+  int lastBoardState = 0;
 
   void SetUp() override {
     ASSERT_FALSE(data.Database1.createTables().has_value());
     programs.setDisplay(&display);
+    commands.currentProgram = [this] { return currentProgram; };
+    commands.onCurrentProgramEdited = [this](int n, const ProgramEditorModel& edited) {
+      EXPECT_FALSE(programs.SendEditedProgram(n, lastBoardState, edited).has_value());
+    };
   }
 
   // Fills the editor as an operator would: description, class names, boundaries.
@@ -298,7 +307,9 @@ TEST_F(ProgramsFixture, ListCommandsEditCreateAndDelete) {
     editor.Button1Click();
     return d.result();
   });
-  commands.Modifica1Click(2, 4);
+  currentProgram = 2;
+  lastBoardState = 4;
+  commands.Modifica1Click();
   ASSERT_TRUE(programs.LoadProgram(QStringLiteral("02")));
   EXPECT_EQ(programs.buffer.description, QStringLiteral("Due bis"));
   EXPECT_EQ(display.description, QStringLiteral("Due bis"));
@@ -314,7 +325,8 @@ TEST_F(ProgramsFixture, ListCommandsEditCreateAndDelete) {
     editor.NomeProgramma->setText(QStringLiteral("mai"));
     return int(QDialog::Rejected);
   });
-  commands.Modifica1Click(9, 4);
+  currentProgram = 9;
+  commands.Modifica1Click();
   ASSERT_TRUE(programs.LoadProgram(QStringLiteral("01")));
   EXPECT_EQ(programs.buffer.description, QStringLiteral("Uno"));
   EXPECT_FALSE(programs.transfer.running);
@@ -562,7 +574,9 @@ TEST_F(ProgramsFixture, AnotherStationsWorkIsNeverOverwritten) {
     EXPECT_FALSE(editor.saved());
     return int(QDialog::Rejected);
   });
-  commands.Modifica1Click(9, 0);
+  currentProgram = 9;
+  lastBoardState = 0;
+  commands.Modifica1Click();
   ASSERT_TRUE(programs.LoadProgram(QStringLiteral("01")));
   EXPECT_EQ(programs.buffer.description, QStringLiteral("Loro uno"));
   EXPECT_TRUE(env.ui.allAnswersTaken());

@@ -327,7 +327,7 @@ TEST_F(RunFixture, ABoardSwitchedOffAndOnIsIdentifiedAnew) {
   main->FormKeyDown(Qt::Key_F2);
   EXPECT_TRUE(env.ui.dialogTitles().isEmpty()) << "a function key does nothing while the board is off";
   env.ui.expectMessage(QStringLiteral("La centralina è spenta, accenderla per favore!"));
-  main->runCommands().Programma1Click();
+  main->station().Programma1Click();
   EXPECT_TRUE(env.ui.dialogTitles().isEmpty());
   main->mainCycle().Timer1Timer();
   EXPECT_FALSE(main->findChild<QMenu*>(QStringLiteral("Lavorazione"))->isEnabled());
