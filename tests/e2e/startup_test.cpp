@@ -233,3 +233,18 @@ TEST_F(MachineRun, TheProgramOfTheInterruptedLotIsSentToTheWorkingBoard) {
   EXPECT_TRUE(t.contains("\nF020100120140")) << "weight line 1 of program 2, boundaries from 100 g";
   EXPECT_EQ(t.count("\nF02"), 4);
 }
+
+TEST_F(MachineRun, WithTheBoardSwitchedOffSigtermEndsTheStationWithinTwoSeconds) {
+  startMachine();
+  ASSERT_TRUE(waitFor([&] { return log().contains("init Dravo board\r\n"); }, 60000)) << log().toStdString();
+  sim.write("power off\n");
+  // The worker is now inside polls that wait for echoes that never come.
+  QThread::msleep(2500);
+  QElapsedTimer closing;
+  closing.start();
+  ::kill(static_cast<pid_t>(station.processId()), SIGTERM);
+  ASSERT_TRUE(station.waitForFinished(30000));
+  EXPECT_LT(closing.elapsed(), 2000);
+  EXPECT_EQ(station.exitCode(), 0);
+  EXPECT_TRUE(log().endsWith("Stop Pilto\r\n")) << log().toStdString();
+}
