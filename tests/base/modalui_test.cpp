@@ -1,6 +1,14 @@
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 #include "support/testenv.h"
 
@@ -74,4 +82,64 @@ TEST(ModalUi, AMessageATestDidNotExpectFailsItNamingTheText) {
       [](const QString& what) { ADD_FAILURE() << "scripted modal UI: " << what.toStdString(); });
   EXPECT_EQ(told, (QStringList{QStringLiteral("unexpected message \"Azzerare?\""),
                                QStringLiteral("message \"Errore\" where \"Fatto\" was expected")}));
+}
+
+TEST(ModalUi, ABoxAskedForFromAnotherThreadIsShownOnTheWindowsThread) {
+  TestEnv env;
+  ModalUi ui(ModalUi::Mode::Interactive);
+  std::atomic<int> answer{-1};
+  std::atomic<bool> askedOnWindowThread{false};
+  std::thread worker([&] {
+    answer = static_cast<int>(ui.message(QStringLiteral("Azzerare?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo));
+  });
+  // The window's thread shows the box and keeps running its timers while it is up.
+  int beats = 0;
+  QTimer beat;
+  QObject::connect(&beat, &QTimer::timeout, [&] {
+    ++beats;
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && beats > 5) {
+      askedOnWindowThread = box->thread() == QThread::currentThread();
+      EXPECT_EQ(box->text(), QStringLiteral("Azzerare?"));
+      box->button(QMessageBox::No)->click();
+    }
+  });
+  beat.start(10);
+  QElapsedTimer t;
+  t.start();
+  while (answer.load() < 0 && t.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  worker.join();
+  beat.stop();
+  EXPECT_EQ(answer.load(), static_cast<int>(ModalUi::Answer::No));
+  EXPECT_TRUE(askedOnWindowThread.load());
+  EXPECT_GT(beats, 5) << "the window's timers ran while the worker waited for the answer";
+
+  // Unattended and scripted answer on the asking thread.
+  ModalUi unattended(ModalUi::Mode::Unattended);
+  unattended.setEventLog(env.log.get());
+  env.ui.expectMessage(QStringLiteral("Fatto"));
+  std::thread other([&] {
+    EXPECT_EQ(unattended.message(QStringLiteral("Pronto?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo),
+              ModalUi::Answer::Yes);
+    EXPECT_EQ(env.ui.message(QStringLiteral("Fatto"), ModalUi::Icon::Information), ModalUi::Answer::Ok);
+  });
+  other.join();
+  EXPECT_TRUE(env.readFile(QStringLiteral("morvel.log")).contains("unattended: Pronto?"));
+
+  // A closing station closes the box that is up and answers the next ones at once.
+  std::atomic<int> late{-1};
+  std::thread closing([&] {
+    late = static_cast<int>(ui.message(QStringLiteral("Ancora?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo));
+  });
+  t.restart();
+  bool closed = false;
+  while (late.load() < 0 && t.elapsed() < 5000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (!closed && qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      ui.closeBoxes();
+      closed = true;
+    }
+  }
+  closing.join();
+  EXPECT_EQ(late.load(), static_cast<int>(ModalUi::Answer::No));
+  EXPECT_EQ(ui.message(QStringLiteral("Dopo?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo), ModalUi::Answer::No);
 }

@@ -1,0 +1,151 @@
+// Measures how the window's thread fares while the board's worker talks to the simulated
+// board on a pseudo-terminal, in each condition a plant meets: normal polling, the board
+// switched off, the board going silent in the middle of a program transfer, and a slow
+// board. For each it prints the longest stall of the window's event loop (the worst
+// lateness of a 10 ms timer on the window's thread), the processor time of the process
+// (the station, the simulated board on its thread and the 10 ms timer itself), and the
+// time from the close request (what SIGTERM does) to the end of the
+// close sequence.
+//
+//   stall_bench [seconds per condition]   (60 by default)
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sys/resource.h>
+
+#include "app/station.h"
+#include "app/tmain.h"
+#include "base/clock.h"
+#include "base/eventlog.h"
+#include "base/modalui.h"
+#include "config/settingsstore.h"
+#include "db/databaseacc.h"
+#include "link/portmap.h"
+#include "programs/tlistaprogrammi.h"
+#include "sim/ptypeer.h"
+#include "sim/simboard.h"
+
+namespace {
+
+double processCpuMs() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
+}
+
+// Runs the window's event loop for `ms` or until `done`; the worst lateness of a 10 ms timer.
+qint64 runFor(int ms, const std::function<bool()>& done = {}) {
+  QElapsedTimer total, since;
+  total.start();
+  since.start();
+  qint64 worst = 0;
+  QTimer beat;
+  beat.setInterval(10);
+  QEventLoop loop;
+  QObject::connect(&beat, &QTimer::timeout, [&] {
+    worst = std::max(worst, since.restart() - 10);
+    if ((done && done()) || total.elapsed() >= ms) loop.quit();
+  });
+  beat.start();
+  loop.exec();
+  return worst;
+}
+
+struct Result {
+  qint64 worstStallMs;
+  double cpuPercent;
+  qint64 closeMs;
+};
+
+Result measure(const char* condition, int seconds) {
+  QTemporaryDir root;
+  QDir work(root.path());
+  SystemClock clock;
+  EventLog log(work, clock);
+  // Scripted: the program list of F2 is answered with the first program, the rest OK.
+  ModalUi ui(ModalUi::Mode::Scripted);
+  SettingsStore store(root.filePath(QStringLiteral("settings.json")));
+  {
+    TDataModule1 setup(TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), work), ui);
+    if (setup.Database1.createTables()) std::exit(1);
+    TTable& t = setup.Table1;
+    t.Open();
+    t.Insert();
+    t.FieldByName(QStringLiteral("codiceprog")).SetAsString(QStringLiteral("01"));
+    t.FieldByName(QStringLiteral("descrizione")).SetAsString(QStringLiteral("Bench"));
+    for (int b = 1; b <= 16; ++b) t.FieldByName(QStringLiteral("pesocal%1q1").arg(b)).SetAsInteger(50 + 10 * b);
+    for (int c = 1; c <= 15; ++c) t.FieldByName(QStringLiteral("nomecal%1q1").arg(c)).SetAsString(QStringLiteral("C%1").arg(c));
+    for (int c = 1; c <= 12; ++c) t.FieldByName(QStringLiteral("uscite%1q1").arg(c)).SetAsString(QStringLiteral("01020304"));
+    t.Post();
+  }
+  SimBoard::Settings s;
+  s.phaseMs = 200;
+  PtyPeer peer{std::make_unique<SimBoard>(s)};
+  if (!peer.start()) std::exit(1);
+  PortMap::publish(store, 1, peer.devicePath());
+
+  StationEnvironment env{work, store, ui, clock, log, {}, true};
+  TMain main(env);
+  main.show();
+  runFor(10000, [&] { return main.station().snapshot().boardOn && main.station().snapshot().lastBoardState >= 4; });
+
+  const QString c = QString::fromLatin1(condition);
+  if (c == QLatin1String("board off")) {
+    peer.with<SimBoard>([](SimBoard& b) { b.powerOff(); });
+  } else if (c == QLatin1String("slow board")) {
+    peer.with<SimBoard>([](SimBoard& b) { b.faults.slowCharMs = 20; });
+  }
+  const double cpuBefore = processCpuMs();
+  QElapsedTimer wall;
+  wall.start();
+  qint64 worst = 0;
+  if (c == QLatin1String("silent mid-transfer")) {
+    // Repeatedly: a transfer starts and the board falls silent in the middle of it.
+    while (wall.elapsed() < seconds * 1000) {
+      peer.with<SimBoard>([](SimBoard& b) { b.powerOn(); });
+      runFor(3000, [&] { return main.station().snapshot().boardOn; });
+      // F2 on program 01; the board falls silent after the first lines.
+      ui.queueDialog([](QDialog& d) {
+        static_cast<TListaProgrammi&>(d).choose(0);
+        return d.result();
+      });
+      QMetaObject::invokeMethod(&main, [&] { main.station().Programma1Click(); }, Qt::QueuedConnection);
+      worst = std::max(worst, runFor(1500));
+      peer.with<SimBoard>([](SimBoard& b) { b.powerOff(); });
+      worst = std::max(worst, runFor(std::min<qint64>(10000, seconds * 1000 - wall.elapsed())));
+    }
+  } else {
+    worst = runFor(seconds * 1000);
+  }
+  const double cpu = processCpuMs() - cpuBefore;
+  const double elapsed = wall.elapsed();
+  QElapsedTimer closing;
+  closing.start();
+  main.close();
+  runFor(30000, [&] { return main.station().closed(); });
+  return {worst, 100.0 * cpu / elapsed, closing.elapsed()};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const int seconds = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
+  std::printf("the window's thread while the board's worker works, %d s per condition\n", seconds);
+  std::printf("%-22s %18s %16s %18s\n", "condition", "longest stall ms", "process cpu %", "close request ms");
+  for (const char* c : {"normal polling", "board off", "silent mid-transfer", "slow board"}) {
+    const Result r = measure(c, seconds);
+    std::printf("%-22s %18lld %16.3f %18lld\n", c, static_cast<long long>(r.worstStallMs), r.cpuPercent,
+                static_cast<long long>(r.closeMs));
+    std::fflush(stdout);
+  }
+  std::printf("goals: longest stall below 100 ms, close within 2000 ms\n");
+  return 0;
+}
