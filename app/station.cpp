@@ -81,6 +81,7 @@ struct Station::BoardSide {
         mainCycle(context(env, view), runCommands) {
     programs.setDisplay(&view);
     programs.setEventLog(&env.log);
+    data.Database1.setQuietRepeats(true);
   }
   RunContext context(StationEnvironment& env, StationView& view) {
     return RunContext{state, totals, configuration, data, programs, [this] { return link.get(); },

@@ -220,13 +220,26 @@ bool TDatabase::Connect(bool allowCreate) {
     d.setDatabaseName(target_.database);
     d.setUserName(login.value(QStringLiteral("USER NAME")));
     d.setPassword(login.value(QStringLiteral("PASSWORD")));
-    d.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    // Bounded waits: a server that does not take the connection within 5 s, a statement
+    // that runs 10 s, or a row lock another station holds for 3 s is an error told to the
+    // operator, never a station that hangs.
+    d.setConnectOptions(QStringLiteral("connect_timeout=%1;options='-c statement_timeout=%2 -c lock_timeout=%3'")
+                            .arg(kConnectTimeoutS)
+                            .arg(kStatementTimeoutMs)
+                            .arg(kLockTimeoutMs));
   }
   knownTables_.clear();
   if (!d.open()) {
-    report(tr("Impossibile aprire il database %1: %2").arg(target_.describe(), d.lastError().text()));
+    // With quiet repeats (the board's side, whose ticks reach the archive by themselves),
+    // the same failure again (a server still down at the next automatic refresh) is not
+    // told again; a different one, or one after the archive was reached, is.
+    const QString error = tr("Impossibile aprire il database %1: %2").arg(target_.describe(), d.lastError().text());
+    if (!quietRepeats_ || error != lastConnectError_) report(error);
+    else lastError_ = error;
+    lastConnectError_ = error;
     return false;
   }
+  lastConnectError_.clear();
   if (target_.driver == QLatin1String("QSQLITE")) {
     // SQLite opens any file lazily: read its catalogue now, so a file that is not a
     // database, or one locked by another program, is told as such and not as a missing

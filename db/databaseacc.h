@@ -63,8 +63,15 @@ class TDatabase {
   const Target& target() const { return target_; }
   QSqlDatabase db() const;
 
-  // SQLite waits this long for a database another program holds locked.
+  // SQLite waits this long for a database another program holds locked, PostgreSQL for a
+  // row another station holds locked.
   static constexpr int kLockTimeoutMs = 3000;
+  // PostgreSQL: the longest wait for a connection and for one statement.
+  static constexpr int kConnectTimeoutS = 5;
+  static constexpr int kStatementTimeoutMs = 10000;
+  // A connection failure equal to the last one is not told again (for work that reaches
+  // the archive by itself, such as the main cycle's; the operator's commands tell each).
+  void setQuietRepeats(bool quiet) { quietRepeats_ = quiet; }
   // For tests, which must not wait the whole time-out.
   void setLockTimeoutMs(int ms) { lockTimeoutMs_ = ms; }
 
@@ -117,6 +124,8 @@ class TDatabase {
   QString lastError_;
   QSet<QString> knownTables_;  // lower-case names of tables seen on this connection
   bool lookupFailed_ = false;
+  QString lastConnectError_;
+  bool quietRepeats_ = false;
   bool lostReported_ = false;
   int lockTimeoutMs_ = kLockTimeoutMs;
   int batchDepth_ = 0;

@@ -1,3 +1,6 @@
+#include <QElapsedTimer>
+#include <QTcpServer>
+
 #include "tests/db/dbfixture.h"
 
 namespace {
@@ -373,4 +376,23 @@ TEST(Archive, AFileThatIsNotADatabaseOrIsLockedIsToldAsSuch) {
     other.close();
   }
   QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+TEST(Archive, AServerThatNeverAnswersIsToldWithinItsTimeOutAndOnceWhileItStaysSo) {
+  TestEnv env;
+  // Takes connections (the system does) and never says a word.
+  QTcpServer silent;
+  ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+  const TDatabase::Target target =
+      TDatabase::parse(QStringLiteral("postgresql://127.0.0.1:%1/tavikdata").arg(silent.serverPort()), env.workDir);
+  TDatabase db(target, env.ui);
+  db.setQuietRepeats(true);  // as the main cycle's connection
+  env.ui.queueAnswer(ModalUi::Answer::Ok);
+  QElapsedTimer t;
+  t.start();
+  EXPECT_FALSE(db.Connect());
+  EXPECT_LT(t.elapsed(), (TDatabase::kConnectTimeoutS + 3) * 1000);
+  EXPECT_FALSE(db.Connect());
+  ASSERT_EQ(env.ui.shown().size(), 1) << "the same failure is told once";
+  EXPECT_TRUE(env.ui.shownTexts().front().startsWith(QStringLiteral("Impossibile aprire il database PostgreSQL")));
 }
