@@ -54,6 +54,17 @@ QList<ModalUi::Shown> ModalUi::shown() const {
 }
 ModalUi::~ModalUi() = default;
 
+// The answer of a box the station closed itself: the safe one.
+ModalUi::Answer ModalUi::negative(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel: return Answer::Cancel;
+  }
+  return Answer::Cancel;
+}
+
 ModalUi::Answer ModalUi::affirmative(Buttons buttons) {
   return (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) ? Answer::Yes
                                                                         : Answer::Ok;
@@ -69,7 +80,7 @@ ModalUi::Answer ModalUi::message(const QString& text, Icon icon, Buttons buttons
   if (mode_ == Mode::Interactive && offWindowThread()) {
     {
       std::lock_guard<std::recursive_mutex> lock(mutex_);
-      if (closing_) return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
+      if (closing_) return negative(buttons);
     }
     return onWindowThread<Answer>([&] { return message(text, icon, buttons); });
   }
@@ -96,7 +107,7 @@ ModalUi::Answer ModalUi::message(const QString& text, Icon icon, Buttons buttons
       break;
   }
 
-  if (closing_) return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
+  if (closing_) return negative(buttons);
   QMessageBox box(parent_);
   box.setText(text);
   box.setWindowTitle(QApplication::applicationDisplayName());
@@ -120,6 +131,7 @@ ModalUi::Answer ModalUi::message(const QString& text, Icon icon, Buttons buttons
   const int result = box.exec();
   lock.lock();
   open_ = nullptr;
+  if (closing_) return negative(buttons);
   switch (result) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;

@@ -98,6 +98,7 @@ class ModalUi {
  private:
   void report(const QString& what);
   static Answer affirmative(Buttons buttons);
+  static Answer negative(Buttons buttons);
   std::optional<QString> fileName(const FileRequest& request, bool save);
 
   bool offWindowThread() const;

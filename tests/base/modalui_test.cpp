@@ -84,6 +84,20 @@ TEST(ModalUi, AMessageATestDidNotExpectFailsItNamingTheText) {
                                QStringLiteral("message \"Errore\" where \"Fatto\" was expected")}));
 }
 
+namespace {
+// Serves the window's thread until the worker has its answer; one that never comes within
+// 5 s fails the test, and its box is closed so the worker can end.
+void serveUntil(ModalUi& ui, const std::atomic<int>& answer) {
+  QElapsedTimer t;
+  t.start();
+  while (answer.load() < 0 && t.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  if (answer.load() >= 0) return;
+  ADD_FAILURE() << "no answer within 5 s";
+  ui.closeBoxes();
+  while (answer.load() < 0) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+}  // namespace
+
 TEST(ModalUi, ABoxAskedForFromAnotherThreadIsShownOnTheWindowsThread) {
   TestEnv env;
   ModalUi ui(ModalUi::Mode::Interactive);
@@ -104,9 +118,7 @@ TEST(ModalUi, ABoxAskedForFromAnotherThreadIsShownOnTheWindowsThread) {
     }
   });
   beat.start(10);
-  QElapsedTimer t;
-  t.start();
-  while (answer.load() < 0 && t.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  serveUntil(ui, answer);
   worker.join();
   beat.stop();
   EXPECT_EQ(answer.load(), static_cast<int>(ModalUi::Answer::No));
@@ -125,21 +137,22 @@ TEST(ModalUi, ABoxAskedForFromAnotherThreadIsShownOnTheWindowsThread) {
   other.join();
   EXPECT_TRUE(env.readFile(QStringLiteral("morvel.log")).contains("unattended: Pronto?"));
 
-  // A closing station closes the box that is up and answers the next ones at once.
+  // A closing station closes the box that is up and answers the next ones at once. (The
+  // box runs its own loop: a timer, as the close request would, finds it there.)
+  ModalUi closingUi(ModalUi::Mode::Interactive);
   std::atomic<int> late{-1};
-  std::thread closing([&] {
-    late = static_cast<int>(ui.message(QStringLiteral("Ancora?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo));
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) closingUi.closeBoxes();
   });
-  t.restart();
-  bool closed = false;
-  while (late.load() < 0 && t.elapsed() < 5000) {
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
-    if (!closed && qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      ui.closeBoxes();
-      closed = true;
-    }
-  }
+  closer.start(20);
+  std::thread closing([&] {
+    late = static_cast<int>(closingUi.message(QStringLiteral("Ancora?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo));
+  });
+  serveUntil(closingUi, late);
   closing.join();
+  closer.stop();
   EXPECT_EQ(late.load(), static_cast<int>(ModalUi::Answer::No));
-  EXPECT_EQ(ui.message(QStringLiteral("Dopo?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo), ModalUi::Answer::No);
+  EXPECT_EQ(closingUi.message(QStringLiteral("Dopo?"), ModalUi::Icon::Question, ModalUi::Buttons::YesNo),
+            ModalUi::Answer::No);
 }
