@@ -69,6 +69,8 @@ QString station::helpFile(const QDir& workDir) { return workDir.filePath(QString
 namespace {
 QString tr(const char* s) { return QCoreApplication::translate("Station", s); }
 const QString kOff = QStringLiteral("0 - Centralina off ");
+// The menu entries of the commands that talk to the board.
+constexpr const char* kBoardCommands[] = {"Programma1", "Start1", "Totali1"};
 }  // namespace
 
 // The board's side: used by the board's worker only (inline: by the window's thread).
@@ -180,10 +182,12 @@ void Station::guarded(F&& work) {
 
 void Station::onBoard(const QString& what, std::function<void(BoardSide&)> work) {
   if (stopping_ || closed_) return;
-  // The window says the command is under way until the worker has done it.
+  // The window says the command is under way until the worker has done it, and the
+  // commands that talk to the board wait for it.
   if (boardWork_++ == 0) {
     view_.setPanel(4, what, Qt::AlignLeft);
     view_.setBusy(true);
+    for (const char* entry : kBoardCommands) view_.setEnabled(QString::fromLatin1(entry), false);
   }
   worker_->post([this, work = std::move(work)] {
     work(*board_);
@@ -192,6 +196,7 @@ void Station::onBoard(const QString& what, std::function<void(BoardSide&)> work)
       if (--boardWork_ == 0) {
         view_.setPanel(4, QString(), Qt::AlignLeft);
         view_.setBusy(false);
+        for (const char* entry : kBoardCommands) view_.setEnabled(QString::fromLatin1(entry), true);
       }
     };
     if (worker_->mode() == BoardWorker::Mode::Inline) done();
@@ -351,6 +356,11 @@ void Station::ApplyConfiguration() {
 
 void Station::FormKeyDown(int key) {
   const bool on = snapshot().boardOn;
+  // A command the board has not finished yet: the keys of the board's commands wait.
+  if (boardWork_ > 0 && (key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F6 || key == Qt::Key_F8)) {
+    env_.ui.beep();
+    return;
+  }
   switch (key) {
     case Qt::Key_F1: Totali1Click(); break;
     case Qt::Key_F2: if (on) Programma1Click(); break;

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -110,10 +111,19 @@ TEST_F(WorkerFixture, ABoardSilentDuringATransferOrSlowNeverStallsTheWindow) {
   runFor(8000, [&] { return main->station().snapshot().boardOn && main->station().snapshot().lastBoardState > 0; });
   ASSERT_TRUE(main->station().snapshot().boardOn);
 
-  // A slow board: every character takes 30 ms.
-  sim([](SimBoard& b) { b.faults.slowCharMs = 30; });
+  // A slow board: every character takes 20 ms (its status still comes within 432 ms).
+  sim([](SimBoard& b) { b.faults.slowCharMs = 20; });
   EXPECT_LT(runFor(2000), 100);
+  // F1 on the slow board: handed to the worker; the window says so and waits for it.
+  main->FormKeyDown(Qt::Key_F1);
+  EXPECT_EQ(main->panelText(4), QStringLiteral("Lettura dei totali"));
+  EXPECT_FALSE(main->findChild<QAction*>(QStringLiteral("Totali1"))->isEnabled());
+  EXPECT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_LT(runFor(1000), 100);
   sim([](SimBoard& b) { b.faults = {}; });
+  runFor(20000, [&] { return main->panelText(4).isEmpty(); });
+  EXPECT_TRUE(main->findChild<QAction*>(QStringLiteral("Totali1"))->isEnabled()) << "enabled again when done";
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
   // F2 hands the load to the worker; the board goes silent while the lines go out.
   env.ui.queueDialog([](QDialog& d) {
