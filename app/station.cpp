@@ -426,6 +426,7 @@ void Station::ModificaPU1Click() {
           env_.ui.message(*error, ModalUi::Icon::Error);
       } else if (now != n) {
         b.programs.ShowCurrentProgram(now);
+        if (now < 1) b.totals.zero();
       }
     });
   });

@@ -396,7 +396,7 @@ void TMain::showClass(int c, int q, const QString& name, const QString& range) {
 }
 
 void TMain::showNoProgram() {
-  station_->totals().zero();
+  // Shows only: the board's side zeroes its running totals itself.
   const QString zero = QStringLiteral("0");
   for (int q = 1; q <= kQualities; ++q) {
     for (int c = 1; c <= kClasses; ++c) {

@@ -27,7 +27,8 @@ class ProgramDisplay {
   // Status bar panel 0.
   virtual void showProgramDescription(const QString& description) = 0;
   virtual void showClass(int c, int q, const QString& name, const QString& range) = 0;
-  // No program: empty class labels, every total and percentage "0", running totals zero.
+  // No program: empty class labels, every total and percentage "0" (the caller zeroes the
+  // running totals).
   virtual void showNoProgram() = 0;
   // Program n is not in the archive: the text says so where the program's description
   // and classes are shown; no other program's data stays there.

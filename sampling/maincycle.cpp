@@ -127,6 +127,7 @@ void MainCycle::statusPoll() {
   if (const auto p = text::strictInt(st.program); p && *p != s.currentProgram) {
     s.currentProgram = *p;
     c_.programs.ShowCurrentProgram(*p);
+    if (*p < 1) c_.totals.zero();  // no program: the running totals start from zero
     commands_.Totali1Click();
     c_.log.append(QStringLiteral("update program  vis ") + QString::number(*p) + QStringLiteral("\r\n"));
   }
