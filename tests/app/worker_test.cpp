@@ -18,7 +18,10 @@ namespace {
 
 // The station as it runs for real: the board's exchanges on the worker, real time. The
 // window's thread is watched by a 10 ms timer; its worst lateness is the longest the
-// window could not paint or take a key.
+// window could not paint or take a key. The tests hold it under kStallMs, below the
+// shortest wait of the board's protocol (432 ms), so any exchange on the window's thread
+// fails them while a busy test machine does not; the 100 ms goal is stall_bench's.
+constexpr qint64 kStallMs = 400;
 struct WorkerFixture : ::testing::Test {
   TestEnv env;
   SystemClock clock;
@@ -81,7 +84,7 @@ TEST_F(WorkerFixture, TheWindowKeepsWorkingWhileTheBoardIsOffAndClosesAtOnce) {
   // Switched off: every poll now waits about 10 s for echoes that never come.
   sim([](SimBoard& b) { b.powerOff(); });
   const qint64 worst = runFor(3000);
-  EXPECT_LT(worst, 100) << "the window's thread stalled for " << worst << " ms";
+  EXPECT_LT(worst, kStallMs) << "the window's thread stalled for " << worst << " ms";
 
   // Closing does not wait for the board.
   QElapsedTimer closing;
@@ -113,13 +116,13 @@ TEST_F(WorkerFixture, ABoardSilentDuringATransferOrSlowNeverStallsTheWindow) {
 
   // A slow board: every character takes 20 ms (its status still comes within 432 ms).
   sim([](SimBoard& b) { b.faults.slowCharMs = 20; });
-  EXPECT_LT(runFor(2000), 100);
+  EXPECT_LT(runFor(2000), kStallMs);
   // F1 on the slow board: handed to the worker; the window says so and waits for it.
   main->FormKeyDown(Qt::Key_F1);
   EXPECT_EQ(main->panelText(4), QStringLiteral("Lettura dei totali"));
   EXPECT_FALSE(main->findChild<QAction*>(QStringLiteral("Totali1"))->isEnabled());
   EXPECT_NE(QApplication::overrideCursor(), nullptr);
-  EXPECT_LT(runFor(1000), 100);
+  EXPECT_LT(runFor(1000), kStallMs);
   sim([](SimBoard& b) { b.faults = {}; });
   runFor(20000, [&] { return main->panelText(4).isEmpty(); });
   EXPECT_TRUE(main->findChild<QAction*>(QStringLiteral("Totali1"))->isEnabled()) << "enabled again when done";
@@ -137,7 +140,7 @@ TEST_F(WorkerFixture, ABoardSilentDuringATransferOrSlowNeverStallsTheWindow) {
     return lines >= 10;
   });
   sim([](SimBoard& b) { b.powerOff(); });
-  EXPECT_LT(runFor(2500), 100) << "a line without its echo waits on the worker, not on the window";
+  EXPECT_LT(runFor(2500), kStallMs) << "a line without its echo waits on the worker, not on the window";
 
   QElapsedTimer closing;
   closing.start();
