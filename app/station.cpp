@@ -119,12 +119,7 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, TN
   programCommands_ = std::make_unique<ProgramCommands>(*programs_, editor_, list_, env.ui);
   programCommands_->currentProgram = [this] { return snapshot().currentProgram; };
   programCommands_->onCurrentProgramEdited = [this](int n, const ProgramEditorModel& edited) {
-    onBoard(tr("Invio del programma alla centralina"), [this, n, edited](BoardSide& b) {
-      // Still the board's program when the work comes to the board?
-      if (b.state.currentProgram != n) return;
-      if (const auto error = b.programs.SendEditedProgram(n, b.state.lastBoardState, edited))
-        env_.ui.message(*error, ModalUi::Icon::Error);
-    });
+    sendEditedProgram(n, edited);
   };
   boardView_ = std::make_unique<ThreadView>(view_, window_);
   board_ = std::make_unique<BoardSide>(env, *boardView_);
@@ -155,18 +150,15 @@ bool Station::ticksOnWindowThread() const { return worker_->mode() == BoardWorke
 
 BoardSnapshot Station::snapshot() const {
   // Inline, the board's side is on this thread: it is read as it is now.
-  if (worker_->mode() == BoardWorker::Mode::Inline) {
-    const RunState& s = board_->state;
-    return {s.boardOn, s.currentProgram, s.lastBoardState};
-  }
+  if (worker_->mode() == BoardWorker::Mode::Inline) return BoardSnapshot::of(board_->state);
   std::lock_guard<std::mutex> lock(snapshotMutex_);
   return snapshot_;
 }
 
 void Station::publishSnapshot() {
-  const RunState& s = board_->state;
+  const BoardSnapshot now = BoardSnapshot::of(board_->state);
   std::lock_guard<std::mutex> lock(snapshotMutex_);
-  snapshot_ = {s.boardOn, s.currentProgram, s.lastBoardState};
+  snapshot_ = now;
 }
 
 template <typename F>
@@ -406,7 +398,7 @@ void Station::ModificaPU1Click() {
     }
     const QString code = program::code(n);
     if (!programs_->ShowProgramInEditor(code)) {
-      env_.ui.message(tr("Il programma %1 non è presente nell'archivio.").arg(code), ModalUi::Icon::Error);
+      env_.ui.message(Programs::notInArchiveMessage(code), ModalUi::Icon::Error);
       return;
     }
     const QString saved = editor_.windowTitle();
@@ -415,20 +407,17 @@ void Station::ModificaPU1Click() {
     const bool stored = env_.ui.exec(editor_) == QDialog::Accepted && editor_.saved();
     editor_.setSaveAction({});
     editor_.setWindowTitle(saved);
-    const ProgramEditorModel edited = programs_->editing;
-    // The main cycle went on while the editor was open: the board may run another program
-    // by now. The edit reaches the board only when it is still the board's program; the
-    // main window shows whatever the board runs.
-    onBoard(tr("Invio del programma alla centralina"), [this, n, stored, edited](BoardSide& b) {
-      const int now = b.state.currentProgram;
-      if (stored && now == n) {
-        if (const auto error = b.programs.SendEditedProgram(n, b.state.lastBoardState, edited))
-          env_.ui.message(*error, ModalUi::Icon::Error);
-      } else if (now != n) {
-        b.programs.ShowCurrentProgram(now);
-        if (now < 1) b.totals.zero();
-      }
-    });
+    if (stored) sendEditedProgram(n, programs_->editing);
+  });
+}
+
+void Station::sendEditedProgram(int n, const ProgramEditorModel& edited) {
+  onBoard(tr("Invio del programma alla centralina"), [this, n, edited](BoardSide& b) {
+    // The main cycle went on while the editor was open, showing whatever the board runs:
+    // the edit reaches the board only when it is still the board's program.
+    if (b.state.currentProgram != n) return;
+    if (const auto error = b.programs.SendEditedProgram(n, b.state.lastBoardState, edited))
+      env_.ui.message(*error, ModalUi::Icon::Error);
   });
 }
 

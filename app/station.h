@@ -13,6 +13,7 @@
 
 class Clock;
 class ConfigBackup;
+struct ProgramEditorModel;
 class QObject;
 class EventLog;
 class MainCycle;
@@ -71,6 +72,8 @@ struct BoardSnapshot {
   bool boardOn = false;
   int currentProgram = 9999;
   int lastBoardState = 0;
+
+  static BoardSnapshot of(const RunState& s) { return {s.boardOn, s.currentProgram, s.lastBoardState}; }
 };
 
 // The station: everything that lives for the whole run, and the show and close sequences.
@@ -147,6 +150,8 @@ class Station {
   // cursor, until it is done.
   void onBoard(const QString& what, std::function<void(BoardSide&)> work);
   void publishSnapshot();
+  // Hands a stored edit of program n to the worker, for a board that still runs n.
+  void sendEditedProgram(int n, const ProgramEditorModel& edited);
   void workerEnded();
 
   StationEnvironment& env_;

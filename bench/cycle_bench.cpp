@@ -18,6 +18,7 @@
 #include "sampling/maincycle.h"
 #include "base/clock.h"
 #include "bench/benchutil.h"
+#include "bench/workplace.h"
 #include "base/eventlog.h"
 #include "base/modalui.h"
 #include "config/settingsstore.h"
@@ -31,23 +32,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const int seconds = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
 
-  QTemporaryDir root;
-  QDir work(root.path());
-  SystemClock clock;
-  EventLog log(work, clock);
-  ModalUi ui(ModalUi::Mode::Scripted);
-  SettingsStore store(root.filePath(QStringLiteral("settings.json")));
-  {
-    TDataModule1 setup(TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), work), ui);
-    if (setup.Database1.createTables()) return 1;
-  }
-  SimBoard::Settings s;
-  s.phaseMs = 200;
-  PtyPeer peer{std::make_unique<SimBoard>(s)};
-  if (!peer.start()) return 1;
-  PortMap::publish(store, 1, peer.devicePath());
-
-  StationEnvironment env{work, store, ui, clock, log, {}};
+  Workplace place;
+  StationEnvironment env = place.environment(false);
   TMain main(env);
   main.show();
   // The ticks are timed one by one; everything else runs as in the station.

@@ -12,50 +12,21 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
 
 #include "app/station.h"
 #include "app/tmain.h"
-#include "base/clock.h"
-#include "base/eventlog.h"
-#include "base/modalui.h"
-#include "config/settingsstore.h"
-#include "db/databaseacc.h"
-#include "link/portmap.h"
+#include "bench/benchutil.h"
+#include "bench/workplace.h"
 #include "programs/tlistaprogrammi.h"
-#include "sim/ptypeer.h"
-#include "sim/simboard.h"
 
 namespace {
 
-double processCpuMs() {
-  rusage u{};
-  getrusage(RUSAGE_SELF, &u);
-  return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
-}
-
-// Runs the window's event loop for `ms` or until `done`; the worst lateness of a 10 ms timer.
-qint64 runFor(int ms, const std::function<bool()>& done = {}) {
-  QElapsedTimer total, since;
-  total.start();
-  since.start();
-  qint64 worst = 0;
-  QTimer beat;
-  beat.setInterval(10);
-  QEventLoop loop;
-  QObject::connect(&beat, &QTimer::timeout, [&] {
-    worst = std::max(worst, since.restart() - 10);
-    if ((done && done()) || total.elapsed() >= ms) loop.quit();
-  });
-  beat.start();
-  loop.exec();
-  return worst;
-}
+// The window's loop, watched (see benchutil.h).
+qint64 runFor(int ms, const std::function<bool()>& done = {}) { return runWindowLoop(ms, done); }
 
 struct Result {
   qint64 worstStallMs;
@@ -64,33 +35,22 @@ struct Result {
 };
 
 Result measure(const char* condition, int seconds) {
-  QTemporaryDir root;
-  QDir work(root.path());
-  SystemClock clock;
-  EventLog log(work, clock);
+  Workplace place;
   // Scripted: the program list of F2 is answered with the first program, the rest OK.
-  ModalUi ui(ModalUi::Mode::Scripted);
-  SettingsStore store(root.filePath(QStringLiteral("settings.json")));
+  ModalUi& ui = place.ui;
   {
-    TDataModule1 setup(TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), work), ui);
-    if (setup.Database1.createTables()) std::exit(1);
-    TTable& t = setup.Table1;
-    t.Open();
-    t.Insert();
+    TDataModule1 data(TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), place.work), ui);
+    TTable& t = data.Table1;
+    if (!t.Open() || !t.Insert()) Workplace::fail("cannot store the program");
     t.FieldByName(QStringLiteral("codiceprog")).SetAsString(QStringLiteral("01"));
     t.FieldByName(QStringLiteral("descrizione")).SetAsString(QStringLiteral("Bench"));
     for (int b = 1; b <= 16; ++b) t.FieldByName(QStringLiteral("pesocal%1q1").arg(b)).SetAsInteger(50 + 10 * b);
     for (int c = 1; c <= 15; ++c) t.FieldByName(QStringLiteral("nomecal%1q1").arg(c)).SetAsString(QStringLiteral("C%1").arg(c));
     for (int c = 1; c <= 12; ++c) t.FieldByName(QStringLiteral("uscite%1q1").arg(c)).SetAsString(QStringLiteral("01020304"));
-    t.Post();
+    if (!t.Post()) Workplace::fail("cannot store the program");
   }
-  SimBoard::Settings s;
-  s.phaseMs = 200;
-  PtyPeer peer{std::make_unique<SimBoard>(s)};
-  if (!peer.start()) std::exit(1);
-  PortMap::publish(store, 1, peer.devicePath());
-
-  StationEnvironment env{work, store, ui, clock, log, {}, true};
+  PtyPeer& peer = *place.peer;
+  StationEnvironment env = place.environment(true);
   TMain main(env);
   main.show();
   runFor(10000, [&] { return main.station().snapshot().boardOn && main.station().snapshot().lastBoardState >= 4; });

@@ -182,8 +182,7 @@ bool TDatabase::Batch::commit() {
 
 TDatabase::Batch::~Batch() {
   if (begun_ && !done_) database_.db().rollback();
-  if (--database_.batchDepth_ > 0) return;
-  if (!database_.batchError_.isEmpty() && !quiet_) database_.ui_.message(database_.batchError_, ModalUi::Icon::Error);
+  --database_.batchDepth_;
 }
 
 QSqlDatabase TDatabase::db() const { return QSqlDatabase::database(connectionName_, false); }
@@ -348,7 +347,13 @@ QString TField::AsString() const {
   const QVariant v = Value();
   if (v.isNull()) return {};
   switch (DataType) {
-    case ColumnDef::Type::Integer: return QString::number(v.toLongLong());
+    case ColumnDef::Type::Integer: {
+      // A row another program wrote may hold text in a number column: it is read as it
+      // stands, never as a made-up 0, so the reader can refuse it.
+      bool ok = false;
+      const qlonglong n = v.toLongLong(&ok);
+      return ok ? QString::number(n) : v.toString();
+    }
     case ColumnDef::Type::Float: return QString::number(v.toDouble());
     case ColumnDef::Type::DateTime: {
       const QDateTime dt = parseDateTime(v);

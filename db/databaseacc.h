@@ -92,8 +92,8 @@ class TDatabase {
   // once when the batch fails.
   void report(const QString& error);
 
-  // Work that writes more than one row: one transaction, all or nothing. Errors inside
-  // are reported once, when the batch is abandoned (rolled back).
+  // Work that writes more than one row: one transaction, all or nothing. Errors inside are
+  // kept, not shown: the caller tells error() once, as suits its work.
   class Batch {
    public:
     explicit Batch(TDatabase& database);
@@ -106,14 +106,11 @@ class TDatabase {
     bool commit();
     // The error that ended the batch, empty while none.
     QString error() const { return database_.batchError_; }
-    // Makes the destructor keep the error to itself: the caller tells it.
-    void quiet() { quiet_ = true; }
 
    private:
     TDatabase& database_;
     bool begun_ = false;
     bool done_ = false;
-    bool quiet_ = false;
   };
   ModalUi& ui() { return ui_; }
 

@@ -33,13 +33,20 @@ cSelvik::~cSelvik() = default;
 
 bool cSelvik::Open() {
   wanted_ = true;
+  openFailureLogged_ = false;
+  return openPort();
+}
+
+bool cSelvik::openPort() {
   if (port_->Open()) {
     openFailureLogged_ = false;
     return true;
   }
-  log(QStringLiteral("linea centralina: impossibile aprire COM%1 (%2)\r\n")
-          .arg(port_->portNumber())
-          .arg(port_->lastError()));
+  // Told once until the port opens again; the polls keep trying.
+  if (!openFailureLogged_)
+    log(QStringLiteral("linea centralina: impossibile aprire COM%1 (%2)\r\n")
+            .arg(port_->portNumber())
+            .arg(port_->lastError()));
   openFailureLogged_ = true;
   return false;
 }
@@ -63,24 +70,21 @@ void cSelvik::checkLine() {
 
 void cSelvik::reopenIfLost() {
   if (!wanted_ || port_->isOpen()) return;
-  if (port_->Open()) {
-    openFailureLogged_ = false;
+  if (openPort())
     log(QStringLiteral("linea centralina riaperta: COM%1 (%2)\r\n").arg(port_->portNumber()).arg(port_->devicePath()));
-    return;
-  }
-  if (!openFailureLogged_) {
-    log(QStringLiteral("linea centralina: impossibile aprire COM%1 (%2)\r\n")
-            .arg(port_->portNumber())
-            .arg(port_->lastError()));
-    openFailureLogged_ = true;
-  }
 }
 
-void cSelvik::badReply(const QByteArray& request, const QByteArray& reply) {
+bool cSelvik::hasLayout(const QByteArray& request, const QByteArray& reply, bool (*valid)(const QByteArray&)) {
+  if (valid(reply)) {
+    badReplyLogged_ = false;
+    return true;
+  }
+  // The first bad reply of a run is logged; the next good one ends the run.
   lastReplyBad_ = true;
-  if (badReplyLogged_) return;
+  if (!badReplyLogged_)
+    log(QStringLiteral("risposta non valida a %1: %2\r\n").arg(QString::fromLatin1(request), text::visible(reply)));
   badReplyLogged_ = true;
-  log(QStringLiteral("risposta non valida a %1: %2\r\n").arg(QString::fromLatin1(request), text::visible(reply)));
+  return false;
 }
 
 qint64 cSelvik::deadline(int units) const { return clock_.monotonicUs() + Clock::unitsToUs(units); }
@@ -199,12 +203,7 @@ bool cSelvik::RequestStatus(int timeoutUnits) {
   }
   clock_.waitUnits(kReplyPause);
   const auto reply = CollectReply(timeoutUnits);
-  if (!reply) return false;
-  if (!validStatus(*reply)) {
-    badReply("A0", *reply);
-    return false;
-  }
-  badReplyLogged_ = false;
+  if (!reply || !hasLayout(line.left(2), *reply, validStatus)) return false;
   status_ = parseStatus(*reply);
   return true;
 }
@@ -316,30 +315,21 @@ bool cSelvik::RequestTareTable(const QByteArray& payload, int timeoutUnits) {
   return true;
 }
 
-bool cSelvik::RequestTotals(const QByteArray& code, int timeoutUnits) {
+bool cSelvik::requestTotals(char letter, const QByteArray& code, int timeoutUnits, rcRichiestaTotali& into) {
   lastReplyBad_ = false;
-  const auto reply = request(QByteArray("V") + code + kCR, timeoutUnits, true);
-  if (!reply) return false;
-  if (!validTotals(*reply)) {
-    badReply("V" + code, *reply);
-    return false;
-  }
-  badReplyLogged_ = false;
-  totals_ = parseTotals(*reply);
+  const QByteArray line = QByteArray(1, letter) + code;
+  const auto reply = request(line + kCR, timeoutUnits, true);
+  if (!reply || !hasLayout(line, *reply, validTotals)) return false;
+  into = parseTotals(*reply);
   return true;
 }
 
+bool cSelvik::RequestTotals(const QByteArray& code, int timeoutUnits) {
+  return requestTotals('V', code, timeoutUnits, totals_);
+}
+
 bool cSelvik::RequestMemorisedTotals(const QByteArray& code, int timeoutUnits) {
-  lastReplyBad_ = false;
-  const auto reply = request(QByteArray("v") + code + kCR, timeoutUnits, true);
-  if (!reply) return false;
-  if (!validTotals(*reply)) {
-    badReply("v" + code, *reply);
-    return false;
-  }
-  badReplyLogged_ = false;
-  memorisedTotals_ = parseTotals(*reply);
-  return true;
+  return requestTotals('v', code, timeoutUnits, memorisedTotals_);
 }
 
 bool cSelvik::RequestIdentity(int timeoutUnits) {
@@ -357,11 +347,7 @@ QString cSelvik::GetIdentity() const {
 bool cSelvik::RequestModel(int timeoutUnits) {
   lastReplyBad_ = false;
   const auto reply = request(QByteArray(">1") + kCR, timeoutUnits, false);
-  if (!reply) return false;
-  if (!validModel(*reply)) {
-    badReply(">1", *reply);
-    return false;
-  }
+  if (!reply || !hasLayout(">1", *reply, validModel)) return false;
   modelReply_ = *reply;
   return true;
 }

@@ -145,8 +145,11 @@ class cSelvik {
   void checkLine();
   // Before a status request: a link that should be open and is not tries to open again.
   void reopenIfLost();
-  // A reply without its layout: logged once until a good reply comes.
-  void badReply(const QByteArray& request, const QByteArray& reply);
+  bool openPort();
+  // Whether the reply to `request` has its layout; one without is logged, once a run of
+  // bad replies, and marks the request as failed for lastReplyBad().
+  bool hasLayout(const QByteArray& request, const QByteArray& reply, bool (*valid)(const QByteArray&));
+  bool requestTotals(char letter, const QByteArray& code, int timeoutUnits, rcRichiestaTotali& into);
   void log(const QString& message);
 
   std::unique_ptr<cPort> port_;

@@ -27,7 +27,9 @@ namespace {
 QString timesM(const QString& boundary, int m) {
   if (boundary.isEmpty()) return boundary;
   const auto n = text::strictInt(boundary.trimmed());
-  if (!n) return QStringLiteral("0000");
+  // A limit that is not a number (a row written by another program) is shown as it is,
+  // never as a made-up 0: saving or sending it is then refused, naming it.
+  if (!n) return boundary;
   return QString::number(static_cast<qint64>(*n) * m).rightJustified(4, QLatin1Char('0'));
 }
 

@@ -41,7 +41,7 @@ QString code(int n);
 std::optional<QString> toStoredUnits(const QString& typed, int m);
 
 // A stored boundary as the editor shows it with multiplier m: unchanged below 2, otherwise
-// times m with leading zeros to 4 characters ("0000" for a text that is not a number).
+// times m with leading zeros to 4 characters (a text that is not a number unchanged).
 QString toEditorText(const QString& boundary, int m);
 
 // A boundary as the main window's weight range shows it: unchanged when m is 0, otherwise

@@ -1,7 +1,6 @@
 #include "programs/programcommands.h"
 
 #include <QCoreApplication>
-#include <QSet>
 
 #include "base/modalui.h"
 #include "base/text.h"
@@ -26,7 +25,7 @@ void ProgramCommands::Modifica1Click() {
     const auto n = text::strictInt(code.trimmed());
     if (!programs_.ShowProgramInEditor(code)) {
       // Deleted by another station since the list was read.
-      ui_.message(tr("Il programma %1 non è presente nell'archivio.").arg(code), ModalUi::Icon::Error);
+      ui_.message(Programs::notInArchiveMessage(code), ModalUi::Icon::Error);
       return;
     }
     // The title names the program by its code, whatever its place in the list.
@@ -43,21 +42,11 @@ void ProgramCommands::Modifica1Click() {
 void ProgramCommands::Nuovo1Click() {
   programs_.RefreshProgramList();
   programs_.ClearEditor();
-  const int announced = programs_.programList().size() + 1;
   // The new program goes under the number the title announces; when that code is taken
   // (a gap in the list), under the smallest free one. A stored program is never replaced.
-  QSet<QString> taken;
-  for (const ProgramEntry& e : programs_.programList()) taken.insert(e.code);
-  QString code;
-  if (announced <= 99 && !taken.contains(program::code(announced))) {
-    code = program::code(announced);
-  } else {
-    for (int n = 1; n <= 99 && code.isEmpty(); ++n)
-      if (!taken.contains(program::code(n))) code = program::code(n);
-  }
+  const QString code = programs_.freeCode(static_cast<int>(programs_.programList().size()) + 1);
   if (code.isEmpty()) {
-    ui_.message(tr("Sono già memorizzati 99 programmi: cancellarne uno prima di crearne un altro."),
-                ModalUi::Icon::Error);
+    ui_.message(Programs::allCodesUsedMessage(), ModalUi::Icon::Error);
     return;
   }
   const QString savedTitle = editor_.windowTitle();

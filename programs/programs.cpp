@@ -113,9 +113,9 @@ bool Programs::StoreProgram(const QString& requestedCode, StoreMode mode) {
     // stored one; it goes under the smallest free code, and the operator is told.
     t.Close();
     RefreshProgramList();
-    const QString free = smallestFreeCode();
+    const QString free = freeCode();
     if (free.isEmpty()) {
-      ui_.message(tr("Sono già memorizzati 99 programmi: cancellarne uno prima di crearne un altro."), ModalUi::Icon::Error);
+      ui_.message(allCodesUsedMessage(), ModalUi::Icon::Error);
       return false;
     }
     ui_.message(tr("Il codice %1 è stato usato nel frattempo da un'altra stazione: il programma è salvato con il codice %2.")
@@ -156,12 +156,21 @@ bool Programs::StoreProgram(const QString& requestedCode, StoreMode mode) {
   return stored;
 }
 
-QString Programs::smallestFreeCode() const {
+QString Programs::freeCode(int announced) const {
   QSet<QString> taken;
   for (const ProgramEntry& e : list_) taken.insert(e.code);
+  if (announced >= 1 && announced <= 99 && !taken.contains(program::code(announced))) return program::code(announced);
   for (int n = 1; n <= 99; ++n)
     if (!taken.contains(program::code(n))) return program::code(n);
   return {};
+}
+
+QString Programs::notInArchiveMessage(const QString& code) {
+  return tr("Il programma %1 non è presente nell'archivio.").arg(code);
+}
+
+QString Programs::allCodesUsedMessage() {
+  return tr("Sono già memorizzati 99 programmi: cancellarne uno prima di crearne un altro.");
 }
 
 QString Programs::missingText(int n) { return tr("Programma %1 non presente in archivio").arg(program::code(n)); }

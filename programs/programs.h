@@ -109,6 +109,12 @@ class Programs {
   // when the archive does not hold it, which is then shown and logged.
   bool ShowCurrentProgram(int currentProgram);
   static QString missingText(int n);
+  // What the operator is told when a program is not in the archive, or all codes are used.
+  static QString notInArchiveMessage(const QString& code);
+  static QString allCodesUsedMessage();
+  // The code a new program goes under: `announced` when it is free, otherwise the smallest
+  // free one; empty when all 99 are taken. Reads the list as RefreshProgramList left it.
+  QString freeCode(int announced = 0) const;
   // Removes the row with that code, if there is one.
   void DeleteProgram(const QString& code);
 
@@ -138,7 +144,6 @@ class Programs {
  private:
   std::optional<int> weightValue(const ProgramEditorModel& program, int b, int q) const;
   bool loadRow(const QString& code, QVector<QVariant>* row);
-  QString smallestFreeCode() const;
   void log(const QString& message);
 
   TDataModule1& data_;

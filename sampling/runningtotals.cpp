@@ -73,7 +73,6 @@ bool RunningTotals::StoreLotInProgress(TDataModule1& data, RunView& view, ModalU
     // Emptying and refilling is one transaction: a refused value (a total the column
     // cannot hold) leaves the previous row in place.
     TDatabase::Batch batch(data.Database1);
-    batch.quiet();
     if (batch.begun() && t.Open() && t.EmptyTable() && t.Insert()) {
       for (int q = 1; q <= kQualities; ++q)
         for (int c = 1; c <= kClasses; ++c)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tmain.h"
+#include "bench/benchutil.h"
 #include "db/databaseacc.h"
 #include "link/portmap.h"
 #include "programs/programs.h"
@@ -52,24 +53,7 @@ struct WorkerFixture : ::testing::Test {
   }
   void sim(const std::function<void(SimBoard&)>& f) { peer->with<SimBoard>(f); }
 
-  // Runs the window's event loop until `done` or `ms` pass; returns the worst lateness of
-  // a 10 ms timer meanwhile.
-  qint64 runFor(int ms, const std::function<bool()>& done = {}) {
-    QElapsedTimer total, since;
-    total.start();
-    since.start();
-    qint64 worst = 0;
-    QTimer beat;
-    beat.setInterval(10);
-    QEventLoop loop;
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-      worst = std::max(worst, since.restart() - 10);
-      if ((done && done()) || total.elapsed() >= ms) loop.quit();
-    });
-    beat.start();
-    loop.exec();
-    return worst;
-  }
+  qint64 runFor(int ms, const std::function<bool()>& done = {}) { return runWindowLoop(ms, done); }
   QByteArray log() const { return env.readFile(QStringLiteral("morvel.log")); }
 };
 

@@ -92,7 +92,7 @@ TEST(ProgramUnits, WeightsConvertAsTheStationConvertsThem) {
   EXPECT_FALSE(program::toStoredUnits(QStringLiteral("12a"), 10).has_value());
   EXPECT_EQ(program::toEditorText(QStringLiteral("120"), 0), QStringLiteral("120"));
   EXPECT_EQ(program::toEditorText(QStringLiteral("12"), 10), QStringLiteral("0120"));
-  EXPECT_EQ(program::toEditorText(QStringLiteral("abc"), 10), QStringLiteral("0000"));
+  EXPECT_EQ(program::toEditorText(QStringLiteral("abc"), 10), QStringLiteral("abc")) << "never a made-up 0";
   EXPECT_EQ(program::toRangeText(QStringLiteral("120"), 1), QStringLiteral("0120"));
   EXPECT_EQ(program::toRangeText(QStringLiteral("999"), 20), QStringLiteral("19980"));
 }
@@ -516,6 +516,13 @@ TEST_F(ProgramsFixture, RowsThatDoNotFitTheBoardAreRefusedForSendingNamingClassA
   EXPECT_EQ(programs.LoadProgramForBoard(6, 4).message,
             QStringLiteral("Il programma 06 non può essere inviato alla centralina: qualità 2, classe 1, peso minimo '' non "
                            "valido (ci vuole un numero intero da 0 a 999)"));
+  // With a weight multiplier a limit that is text is refused too, never sent as 0.
+  config.xmoltiply = 10;
+  ASSERT_TRUE(q.exec(QStringLiteral("UPDATE programmi SET pesocal1q2 = 0, pesocal5q1 = 'abc'")));
+  EXPECT_EQ(programs.LoadProgramForBoard(6, 4).message,
+            QStringLiteral("Il programma 06 non può essere inviato alla centralina: qualità 1, classe 5, peso minimo 'abc' non "
+                           "valido (ci vuole un numero intero da 0 a 9990)"));
+  config.xmoltiply = 0;
   EXPECT_EQ(programs.LoadProgramForBoard(8, 4).result, Programs::BoardLoad::Missing);
   EXPECT_EQ(display.missing, QStringLiteral("Programma 08 non presente in archivio"));
 }

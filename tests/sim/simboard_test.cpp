@@ -15,6 +15,11 @@ QByteArray weightLine(int program, int line, int start, int step) {
   return "F" + f;
 }
 
+// An exit line: class c on line index l, the exits given.
+QByteArray exitLine(int c, int l, const QByteArray& exits = "00000000") {
+  return "G" + QByteArray::number(c).rightJustified(2, '0') + QByteArray::number(l) + exits;
+}
+
 const QByteArray kConfig =
     "C2081000020802080208020801000100010001000050" + QByteArray(60, '0') + "L50";
 
@@ -65,7 +70,7 @@ TEST(SimBoard, WorksALotWithTheProgramItReceived) {
   for (int l = 0; l < 4; ++l)
     for (int c = 1; c <= 12; ++c) {
       EXPECT_EQ(b.program(), 0) << "no program before the whole transfer";
-      send(b, "G" + QByteArray::number(c).rightJustified(2, '0') + QByteArray::number(l) + (c == 2 ? "05060708" : "00000000"), 0);
+      send(b, exitLine(c, l, c == 2 ? "05060708" : "00000000"), 0);
     }
   EXPECT_EQ(b.program(), 7);
   EXPECT_EQ(b.protocolErrors(), 0) << b.protocolErrorTexts().join('\n').toStdString();
@@ -171,7 +176,7 @@ TEST(SimBoard, GradesInTheUnitOfTheWeightMultiplier) {
   // Classes of 10 units (100 g) from 100 units (1000 g).
   for (int l = 0; l < 4; ++l) send(b, weightLine(3, l, 100, 10), 0);
   for (int l = 0; l < 4; ++l)
-    for (int c = 1; c <= 12; ++c) send(b, "G" + QByteArray::number(c).rightJustified(2, '0') + QByteArray::number(l) + "00000000", 0);
+    for (int c = 1; c <= 12; ++c) send(b, exitLine(c, l), 0);
   for (qint64 t = 0; t <= 10; ++t) b.advance(t);
   b.advance(1000);
   // 1500 g is 150 units: class 6 (150 to 160), each fruit counted as 150.
