@@ -1,6 +1,7 @@
 #include "programs/tlistaprogrammi.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,23 @@
 #include <QVBoxLayout>
 
 #include "base/text.h"
+
+namespace {
+
+// The entries are columns of characters: the system's fixed font, or, where that one is
+// not really of fixed pitch (some "monospace" fonts are not), the first family that is.
+QFont fixedPitchFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFontInfo(font).fixedPitch()) return font;
+  for (const QString& family : QFontDatabase::families())
+    if (QFontDatabase::isFixedPitch(family)) {
+      font.setFamily(family);
+      break;
+    }
+  return font;
+}
+
+}  // namespace
 
 TListaProgrammi::TListaProgrammi(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ListaProgrammi"));
@@ -28,7 +46,7 @@ TListaProgrammi::TListaProgrammi(QWidget* parent) : QDialog(parent) {
   v->addWidget(new QLabel(tr("Selezionare il programma: un clic o Invio lo sceglie, Esc annulla")));
   ListaBox = new QListWidget(this);
   ListaBox->setObjectName(QStringLiteral("ListaBox"));
-  ListaBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  ListaBox->setFont(fixedPitchFont());
   v->addWidget(ListaBox, 1);
   connect(ListaBox, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose(ListaBox->row(item)); });
   connect(ListaBox, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { choose(ListaBox->row(item)); });
