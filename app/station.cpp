@@ -101,7 +101,7 @@ struct Station::BoardSide {
 };
 
 Station::Station(StationEnvironment& env, StationView& view, QObject& window, TNewProgram& editor,
-                 TListaProgrammi& list)
+                 TListaProgrammi& list, const LotWindows& lotWindows)
     : env_(env),
       view_(view),
       window_(window),
@@ -121,6 +121,18 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, TN
   programCommands_->onCurrentProgramEdited = [this](int n, const ProgramEditorModel& edited) {
     sendEditedProgram(n, edited);
   };
+  if (lotWindows.editor) {
+    LotWindows windows = lotWindows;
+    windows.programList = &list_;
+    lots_ = std::make_unique<Lots>(*data_, *programs_, configuration_.config(), env.ui, env.workDir, windows);
+    lots_->lotInProgress = [this] { return lotInProgress_; };
+    lots_->onCostsTaken = [this](const crew::Taken& taken) {
+      const qint64 perMinute = taken.costPerMinute;
+      const auto apply = [perMinute](BoardSide& b) { b.state.costPerMinute = perMinute; };
+      if (worker_ && worker_->started()) onBoard(tr("Costi del personale"), apply);
+      else apply(*board_);
+    };
+  }
   boardView_ = std::make_unique<ThreadView>(view_, window_);
   board_ = std::make_unique<BoardSide>(env, *boardView_);
   worker_ = std::make_unique<BoardWorker>(env.boardOnWorker ? BoardWorker::Mode::Thread : BoardWorker::Mode::Inline,
@@ -240,6 +252,7 @@ void Station::FormShow() {
   state.reset(env_.clock.now());
 
   view_.showCustomerLogo(loadJpegOrBmp(env_.workDir.path(), QStringLiteral("customer")));
+  if (lots_) lots_->loadCompanyHeader();
 
   view_.clearTotalsDisplays();
   view_.setUnitCaptions(configuration_.config().totaligrammi == 1);
@@ -247,6 +260,15 @@ void Station::FormShow() {
   view_.setVisible(QStringLiteral("Production"), false);
   view_.setText(QStringLiteral("Production"), QString());
   view_.setText(QStringLiteral("LavorPrec"), QString());
+
+  if (lots_) {
+    lots_->loadCosts();
+    LotData& d = lots_->lotData;
+    d.codice.clear();
+    d.descrizione.clear();
+    d.note.clear();
+    d.numero.clear();
+  }
 
   const MachineConfig& c = configuration_.config();
   if (c.porta_com < 99) {
@@ -267,14 +289,20 @@ void Station::FormShow() {
   // An archive that cannot be reached is told once, with its cause, and not again by every
   // list the show sequence fills.
   const bool archive = data_->Database1.Connect();
-  if (archive) programs_->RefreshProgramList();
+  if (archive) {
+    programs_->RefreshProgramList();
+    if (lots_) lots_->archive.buildLotList();
+  }
 
   view_.setText(QStringLiteral("Costo"), QString());
 
   // The lot in progress left by the previous run: its program is reloaded into a board
   // that reports none. "Bolla temporanea non presente!" only when the archive was read
   // and holds no lot.
-  if (archive && lotHeader_.ReadLotHeader(*data_, &state.rememberedProgram) == LotHeader::Read::Empty)
+  const LotHeader::Read header =
+      archive ? lotHeader_.ReadLotHeader(*data_, &state.rememberedProgram) : LotHeader::Read::Failed;
+  lotInProgress_ = header == LotHeader::Read::Found;
+  if (header == LotHeader::Read::Empty)
     env_.ui.message(tr("Bolla temporanea non presente!"), ModalUi::Icon::Information);
 
   state.productionStart = RunState::minutesSinceOrigin(env_.clock.now());
@@ -355,6 +383,7 @@ void Station::FormKeyDown(int key) {
   }
   switch (key) {
     case Qt::Key_F1: Totali1Click(); break;
+    case Qt::Key_F3: Dati1Click(); break;
     case Qt::Key_F2: if (on) Programma1Click(); break;
     case Qt::Key_F6: if (on) ModificaPU1Click(); break;
     case Qt::Key_F8: if (on) Start1Click(); break;
@@ -444,5 +473,38 @@ void Station::SalvasuFloppy1Click() { guarded([this] { backup_->backup(); }); }
 void Station::RipristinadaFloppy1Click() {
   guarded([this] {
     if (backup_->restore()) ApplyConfiguration();
+  });
+}
+
+void Station::Dati1Click() {
+  guarded([this] {
+    if (!lots_ || !lots_->Dati1Click()) return;
+    view_.setText(QStringLiteral("numBolla"), lots_->lotData.numero);
+    view_.setText(QStringLiteral("totPartita"), lots_->lotData.totPartita);
+  });
+}
+
+void Station::lotNumberEntered(const QString& text) {
+  if (lots_) lots_->lotData.numero = text;
+}
+
+void Station::lotQuantityEntered(const QString& text) {
+  if (lots_) lots_->lotData.totPartita = text;
+}
+
+void Station::NuovaBollaClick() { guarded([this] { if (lots_) lots_->NuovaBollaClick(); }); }
+void Station::ModificaBollaClick() { guarded([this] { if (lots_) lots_->ModificaBollaClick(); }); }
+void Station::CancellaBollaClick() { guarded([this] { if (lots_) lots_->CancellaBollaClick(); }); }
+void Station::AzzeramentoBolleClick() { guarded([this] { if (lots_) lots_->AzzeramentoBolleClick(); }); }
+void Station::OpzioniArchivioClick() { guarded([this] { if (lots_) lots_->OpzioniArchivioClick(); }); }
+void Station::ModificaProduttoreClick() { guarded([this] { if (lots_) lots_->ModificaProduttoreClick(); }); }
+void Station::NuovoProduttoreClick() { guarded([this] { if (lots_) lots_->NuovoProduttoreClick(); }); }
+void Station::CancellaProduttoreClick() { guarded([this] { if (lots_) lots_->CancellaProduttoreClick(); }); }
+void Station::DatiAziendaClick() { guarded([this] { if (lots_) lots_->AziendaClick(); }); }
+
+void Station::CostiPersonaleClick() {
+  guarded([this] {
+    // The totals are read again, with the new cost, when the board is there to read them.
+    if (lots_ && lots_->CostiClick() && snapshot().boardOn) Totali1Click();
   });
 }

@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "config/configuration.h"
+#include "lots/lots.h"
 #include "sampling/runningtotals.h"
 #include "sampling/runstate.h"
 
@@ -87,7 +88,8 @@ struct BoardSnapshot {
 // reader, the print-server client) are owned here too.
 class Station {
  public:
-  Station(StationEnvironment& env, StationView& view, QObject& window, TNewProgram& editor, TListaProgrammi& list);
+  Station(StationEnvironment& env, StationView& view, QObject& window, TNewProgram& editor, TListaProgrammi& list,
+          const LotWindows& lotWindows = {});
   ~Station();
   Station(const Station&) = delete;
   Station& operator=(const Station&) = delete;
@@ -125,7 +127,26 @@ class Station {
   void Controldbase1Click();
   void SalvasuFloppy1Click();
   void RipristinadaFloppy1Click();
+  // F3, and Enter in the main window's lot number and lot quantity.
+  void Dati1Click();
+  void lotNumberEntered(const QString& text);
+  void lotQuantityEntered(const QString& text);
+  // Menu "Bolle".
+  void NuovaBollaClick();
+  void ModificaBollaClick();
+  void CancellaBollaClick();
+  void AzzeramentoBolleClick();
+  void OpzioniArchivioClick();
+  // Menu "Produttori".
+  void ModificaProduttoreClick();
+  void NuovoProduttoreClick();
+  void CancellaProduttoreClick();
+  // "Costi personale" and "Dati azienda" of the installation menu.
+  void CostiPersonaleClick();
+  void DatiAziendaClick();
 
+  // The lots and producers (null without their windows).
+  Lots* lots() { return lots_.get(); }
   Configuration& configuration() { return configuration_; }
   Programs& editorPrograms() { return *programs_; }
   // The board's side, for tests that step it inline.
@@ -165,6 +186,8 @@ class Station {
   std::unique_ptr<TDataModule1> data_;
   std::unique_ptr<Programs> programs_;
   std::unique_ptr<ProgramCommands> programCommands_;
+  std::unique_ptr<Lots> lots_;
+  bool lotInProgress_ = false;  // the start-up found a lot in progress
   std::unique_ptr<StationView> boardView_;
   std::unique_ptr<BoardSide> board_;
   std::unique_ptr<class BoardWorker> worker_;

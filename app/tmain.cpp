@@ -19,6 +19,12 @@
 #include <QVBoxLayout>
 
 #include "base/modalui.h"
+#include "lots/costs.h"
+#include "lots/producers.h"
+#include "lots/tlistabolla.h"
+#include "lots/tmoddati.h"
+#include "lots/tnewbolla.h"
+#include "lots/tricercabolle.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
 #include "sampling/maincycle.h"
@@ -53,6 +59,14 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   // command shows them.
   newProgram_ = std::make_unique<TNewProgram>(env.ui, this);
   listaProgrammi_ = std::make_unique<TListaProgrammi>(this);
+  newBolla_ = std::make_unique<TNewBolla>(this);
+  listaBolla_ = std::make_unique<TListaBolla>(this);
+  modDati_ = std::make_unique<TModDati>(this);
+  listaProduttori_ = std::make_unique<TListaProduttori>(this);
+  produttori_ = std::make_unique<TProduttori>(this);
+  impCosti_ = std::make_unique<TImpCosti>(this);
+  impAzienda_ = std::make_unique<TImpAzienda>(this);
+  ricercaBolle_ = std::make_unique<TRicercaBolle>(this);
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -72,7 +86,16 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   buildStatusBar();
   resize(1280, 800);
 
-  station_ = std::make_unique<Station>(env, *this, *this, *newProgram_, *listaProgrammi_);
+  LotWindows lotWindows;
+  lotWindows.editor = newBolla_.get();
+  lotWindows.list = listaBolla_.get();
+  lotWindows.data = modDati_.get();
+  lotWindows.producerList = listaProduttori_.get();
+  lotWindows.producer = produttori_.get();
+  lotWindows.costs = impCosti_.get();
+  lotWindows.company = impAzienda_.get();
+  lotWindows.search = ricercaBolle_.get();
+  station_ = std::make_unique<Station>(env, *this, *this, *newProgram_, *listaProgrammi_, lotWindows);
 
   // Inline, the main cycle runs from this timer from the start; while there is no
   // controller link it does no board work. With the board's worker, the worker ticks.
@@ -82,8 +105,15 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   connect(timer1_, &QTimer::timeout, this, [this] { station_->tick(); });
   if (station_->ticksOnWindowThread()) timer1_->start();
 
-  connect(numBolla_, &QLineEdit::returnPressed, this, [this] { totPartita_->setFocus(); });
-  connect(totPartita_, &QLineEdit::returnPressed, this, [this] { numBolla_->setFocus(); });
+  // Enter takes the lot number and quantity into the lot data and moves to the other field.
+  connect(numBolla_, &QLineEdit::returnPressed, this, [this] {
+    station_->lotNumberEntered(numBolla_->text());
+    totPartita_->setFocus();
+  });
+  connect(totPartita_, &QLineEdit::returnPressed, this, [this] {
+    station_->lotQuantityEntered(totPartita_->text());
+    numBolla_->setFocus();
+  });
 }
 
 TMain::~TMain() {
@@ -105,6 +135,7 @@ void TMain::buildMenus() {
   // Shown disabled, as the key F6 runs it.
   run("ModificaPU1", tr("&Modifica P/U  (F6)"), [this] { station_->ModificaPU1Click(); })->setEnabled(false);
   run("Start1", tr("&Azzeramento   (F8)"), [this] { station_->Start1Click(); });
+  run("Dati1", tr("&Dati   (F3)"), [this] { station_->Dati1Click(); });
   run("Totali1", tr("&Totali"), [this] { station_->Totali1Click(); });
 
   QMenu* programmi = menuBar()->addMenu(tr("&Programmi"));
@@ -122,6 +153,31 @@ void TMain::buildMenus() {
   programmi->addSeparator();
   item(programmi, "Controldbase1", tr("Control dbase"), &TMain::Controldbase1Click);
 
+  const auto command = [this](QMenu* menu, const char* name, const QString& caption, void (Station::*handler)()) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    if (handler) connect(a, &QAction::triggered, this, [this, handler] { (station_.get()->*handler)(); });
+    return a;
+  };
+  QMenu* bolle = menuBar()->addMenu(tr("&Bolle"));
+  bolle->setObjectName(QStringLiteral("Bolle1"));
+  command(bolle, "ModificaBolla1", tr("&Modifica"), &Station::ModificaBollaClick);
+  command(bolle, "NuovaBolla1", tr("&Nuova"), &Station::NuovaBollaClick);
+  command(bolle, "CancellaBolla1", tr("&Cancella"), &Station::CancellaBollaClick);
+  bolle->addSeparator();
+  command(bolle, "OpzioniArchivio1", tr("&Opzioni Archivio"), &Station::OpzioniArchivioClick);
+  bolle->addSeparator();
+  command(bolle, "AzzeramentoBolle1", tr("&Azzeramento Bolle"), &Station::AzzeramentoBolleClick);
+
+  QMenu* produttori = menuBar()->addMenu(tr("Pro&duttori"));
+  produttori->setObjectName(QStringLiteral("Produttori1"));
+  command(produttori, "ModificaProduttore1", tr("&Modifica"), &Station::ModificaProduttoreClick);
+  command(produttori, "NuovoProduttore1", tr("&Nuovo"), &Station::NuovoProduttoreClick);
+  command(produttori, "CancellaProduttore1", tr("&Cancella"), &Station::CancellaProduttoreClick);
+  produttori->addSeparator();
+  // Emptying the producers would leave the stored lots with codes of nobody.
+  command(produttori, "AzzeraProduttori1", tr("&Azzera Produttori"), nullptr)->setEnabled(false);
+
   QMenu* servizio = menuBar()->addMenu(tr("&Servizio"));
   servizio->setObjectName(QStringLiteral("Servizio"));
   QMenu* installazione = servizio->addMenu(tr("&Installazione"));
@@ -134,6 +190,9 @@ void TMain::buildMenus() {
   QAction* restore = installazione->addAction(tr("&Ripristina da Penna USB"));
   restore->setObjectName(QStringLiteral("RipristinadaFloppy1"));
   connect(restore, &QAction::triggered, this, &TMain::RipristinadaFloppy1Click);
+  installazione->addSeparator();
+  command(installazione, "CostiPersonale1", tr("Costi personale"), &Station::CostiPersonaleClick);
+  command(installazione, "DatiAzienda1", tr("Dati azienda"), &Station::DatiAziendaClick);
 }
 
 QWidget* TMain::buildClassTabs() {
@@ -364,14 +423,14 @@ void TMain::clearTotalsDisplays() {
   for (int q = 1; q <= kQualities; ++q) {
     for (int c = 1; c <= kClasses; ++c) {
       for (const char* prefix : {"NomeCal", "PesoCal", "TotC", "TotP"})
-        if (auto* l = findChild<QLabel*>(grid(prefix, c, q))) l->clear();
+        if (auto* l = own<QLabel>(grid(prefix, c, q))) l->clear();
     }
   }
   for (int q = 1; q <= 5; ++q) {
-    if (auto* l = findChild<QLabel*>(QStringLiteral("LavoratoQ") + QString::number(q))) l->clear();
-    if (auto* l = findChild<QLabel*>(QStringLiteral("LavoratoPQ") + QString::number(q))) l->clear();
+    if (auto* l = own<QLabel>(QStringLiteral("LavoratoQ") + QString::number(q))) l->clear();
+    if (auto* l = own<QLabel>(QStringLiteral("LavoratoPQ") + QString::number(q))) l->clear();
   }
-  if (auto* l = findChild<QLabel*>(QStringLiteral("TotaleG"))) l->clear();
+  if (auto* l = own<QLabel>(QStringLiteral("TotaleG"))) l->clear();
 }
 
 void TMain::setUnitCaptions(bool grams) {
@@ -391,8 +450,8 @@ void TMain::showCustomerLogo(const QImage& logo) {
 void TMain::showProgramDescription(const QString& description) { setPanelText(0, description); }
 
 void TMain::showClass(int c, int q, const QString& name, const QString& range) {
-  if (auto* l = findChild<QLabel*>(grid("NomeCal", c, q))) l->setText(name);
-  if (auto* l = findChild<QLabel*>(grid("PesoCal", c, q))) l->setText(range);
+  if (auto* l = own<QLabel>(grid("NomeCal", c, q))) l->setText(name);
+  if (auto* l = own<QLabel>(grid("PesoCal", c, q))) l->setText(range);
 }
 
 void TMain::showNoProgram() {
@@ -401,14 +460,14 @@ void TMain::showNoProgram() {
   for (int q = 1; q <= kQualities; ++q) {
     for (int c = 1; c <= kClasses; ++c) {
       for (const char* prefix : {"NomeCal", "PesoCal"})
-        if (auto* l = findChild<QLabel*>(grid(prefix, c, q))) l->clear();
+        if (auto* l = own<QLabel>(grid(prefix, c, q))) l->clear();
       for (const char* prefix : {"TotC", "TotP"})
-        if (auto* l = findChild<QLabel*>(grid(prefix, c, q))) l->setText(zero);
+        if (auto* l = own<QLabel>(grid(prefix, c, q))) l->setText(zero);
     }
-    if (auto* l = findChild<QLabel*>(QStringLiteral("LavoratoQ%1").arg(q))) l->setText(zero);
-    if (auto* l = findChild<QLabel*>(QStringLiteral("LavoratoPQ%1").arg(q))) l->setText(zero);
+    if (auto* l = own<QLabel>(QStringLiteral("LavoratoQ%1").arg(q))) l->setText(zero);
+    if (auto* l = own<QLabel>(QStringLiteral("LavoratoPQ%1").arg(q))) l->setText(zero);
   }
-  if (auto* l = findChild<QLabel*>(QStringLiteral("TotaleG"))) l->setText(zero);
+  if (auto* l = own<QLabel>(QStringLiteral("TotaleG"))) l->setText(zero);
 }
 
 void TMain::showMissingProgram(int n, const QString& text) {
@@ -416,14 +475,18 @@ void TMain::showMissingProgram(int n, const QString& text) {
   setPanelText(0, text);
   for (int q = 1; q <= kQualities; ++q)
     for (int c = 1; c <= kClasses; ++c) {
-      if (auto* l = findChild<QLabel*>(grid("NomeCal", c, q))) l->setText(c == 1 ? tr("Programma %1").arg(n) : QString());
-      if (auto* l = findChild<QLabel*>(grid("PesoCal", c, q))) l->setText(c == 1 ? tr("non in archivio") : QString());
+      if (auto* l = own<QLabel>(grid("NomeCal", c, q))) l->setText(c == 1 ? tr("Programma %1").arg(n) : QString());
+      if (auto* l = own<QLabel>(grid("PesoCal", c, q))) l->setText(c == 1 ? tr("non in archivio") : QString());
     }
+}
+
+QList<QWidget*> TMain::ownParts() const {
+  return {centralWidget(), statusBar(), menuBar()};
 }
 
 QWidget* TMain::control(const QString& name) const {
   if (auto it = controls_.constFind(name); it != controls_.constEnd()) return *it;
-  auto* w = findChild<QWidget*>(name);
+  auto* w = own<QWidget>(name);
   if (w) const_cast<TMain*>(this)->controls_.insert(name, w);
   return w;
 }
@@ -441,7 +504,7 @@ void TMain::setVisible(const QString& name, bool visible) {
 void TMain::setEnabled(const QString& name, bool enabled) {
   // Menus are widgets and are found once; menu entries are actions.
   if (auto* m = qobject_cast<QMenu*>(control(name))) m->setEnabled(enabled);
-  else if (auto* a = findChild<QAction*>(name)) a->setEnabled(enabled);
+  else if (auto* a = own<QAction>(name)) a->setEnabled(enabled);
 }
 
 void TMain::setPanelAlignment(int panel, Qt::Alignment alignment) {

@@ -18,6 +18,14 @@ class MainCycle;
 class RunCommands;
 class TListaProgrammi;
 class TNewProgram;
+class TNewBolla;
+class TListaBolla;
+class TModDati;
+class TListaProduttori;
+class TProduttori;
+class TImpCosti;
+class TImpAzienda;
+class TRicercaBolle;
 
 // The main window of the station: the class grid of the four qualities, the quality
 // totals, the lot entry fields, the barcode list, the logo and the status bar. It shows
@@ -90,7 +98,27 @@ class TMain : public QMainWindow, public StationView {
   const StationEnvironment& environment() const { return station_->environment(); }
   TNewProgram& programEditor() { return *newProgram_; }
   TListaProgrammi& programList() { return *listaProgrammi_; }
+  TNewBolla& lotEditor() { return *newBolla_; }
+  TListaBolla& lotList() { return *listaBolla_; }
+  TModDati& lotDataWindow() { return *modDati_; }
+  TListaProduttori& producerList() { return *listaProduttori_; }
+  TProduttori& producerWindow() { return *produttori_; }
+  TImpCosti& costsWindow() { return *impCosti_; }
+  TImpAzienda& companyWindow() { return *impAzienda_; }
+  TRicercaBolle& archiveSearch() { return *ricercaBolle_; }
   QTimer* timer1() { return timer1_; }
+
+  // A control of the main window itself (its grid, side panel, status bar and menus),
+  // never one of the windows it owns, which reuse some of its names.
+  template <typename T>
+  T* own(const QString& name) const {
+    for (QWidget* part : ownParts()) {
+      if (part->objectName() == name)
+        if (T* self = qobject_cast<T*>(part)) return self;
+      if (T* found = part->findChild<T*>(name)) return found;
+    }
+    return nullptr;
+  }
 
   // Status bar panels 0 to 4.
   void setPanelText(int panel, const QString& text, Qt::Alignment alignment = Qt::AlignLeft);
@@ -109,11 +137,20 @@ class TMain : public QMainWindow, public StationView {
   QWidget* buildSidePanel();
   void buildStatusBar();
   QWidget* control(const QString& name) const;
+  QList<QWidget*> ownParts() const;
 
   StationEnvironment& env_;
   // The windows the station's commands show; created once, before the station.
   std::unique_ptr<TNewProgram> newProgram_;
   std::unique_ptr<TListaProgrammi> listaProgrammi_;
+  std::unique_ptr<TNewBolla> newBolla_;
+  std::unique_ptr<TListaBolla> listaBolla_;
+  std::unique_ptr<TModDati> modDati_;
+  std::unique_ptr<TListaProduttori> listaProduttori_;
+  std::unique_ptr<TProduttori> produttori_;
+  std::unique_ptr<TImpCosti> impCosti_;
+  std::unique_ptr<TImpAzienda> impAzienda_;
+  std::unique_ptr<TRicercaBolle> ricercaBolle_;
   std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
   int busy_ = 0;

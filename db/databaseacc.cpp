@@ -153,6 +153,42 @@ void TDatabase::report(const QString& error) {
   ui_.message(error, ModalUi::Icon::Error);
 }
 
+bool TDatabase::select(QSqlQuery& query, const QString& table, const QString& sql, const QVariantList& binds,
+                       bool* missing) {
+  if (missing) *missing = false;
+  if (!Connect()) return false;
+  if (!tableExists(table)) {
+    if (lookupFailed_) return false;  // told with its cause
+    if (dropIfLost()) {
+      reportLost();
+      return false;
+    }
+    if (missing) *missing = true;
+    return false;
+  }
+  query = QSqlQuery(db());
+  query.setForwardOnly(true);
+  bool ok = query.prepare(sql);
+  if (ok) {
+    for (int i = 0; i < binds.size(); ++i) query.bindValue(i, binds[i]);
+    ok = query.exec();
+  }
+  if (ok) return true;
+  const QString error = query.lastError().text();
+  if (dropIfLost())
+    reportLost();
+  else
+    report(tr("Errore del database sulla tabella %1: %2").arg(table, error));
+  return false;
+}
+
+QDateTime TDatabase::toDateTime(const QVariant& value) { return parseDateTime(value); }
+QString TDatabase::dateTimeText(const QDateTime& value) { return value.toString(kDateTimeFormat); }
+
+QString TDatabase::quoted(const QString& identifier) const {
+  return db().driver()->escapeIdentifier(identifier, QSqlDriver::FieldName);
+}
+
 void TDatabase::reportLost() {
   // One loss is told once, however many statements of the command meet it; the next
   // connection that opens clears it.
@@ -842,6 +878,38 @@ bool TTable::checkRequired() {
     }
   }
   return true;
+}
+
+std::optional<int> TTable::InsertNumbered(const std::function<std::optional<int>()>& nextFree,
+                                          const std::function<bool(int)>& fill,
+                                          const std::function<void(int)>& beforeInsert) {
+  constexpr int kAttempts = 20;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const std::optional<int> n = nextFree();
+    if (!n) return std::nullopt;
+    if (beforeInsert) beforeInsert(*n);
+    QString error;
+    bool stored = false;
+    {
+      // Errors are kept: a number taken meanwhile is no error to tell.
+      TDatabase::Batch batch(database_);
+      if (!batch.begun()) return std::nullopt;
+      stored = Insert() && fill(*n) && Post() && batch.commit();
+      if (!stored) {
+        Cancel();
+        error = batch.error();
+      }
+    }
+    if (stored) return n;
+    // Anything but a number taken meanwhile is the row's own fault or the archive's.
+    const std::optional<int> again = nextFree();
+    if (!again || *again == *n) {
+      if (!error.isEmpty()) database_.report(error);
+      return std::nullopt;
+    }
+  }
+  database_.report(tr("Nessun numero libero nella tabella %1: altre stazioni la cambiano senza sosta").arg(def_.name));
+  return std::nullopt;
 }
 
 bool TTable::Post() {

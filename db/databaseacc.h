@@ -88,6 +88,18 @@ class TDatabase {
   // failure.
   std::optional<QString> createTables();
 
+  // A read of the station's own over several tables or a few columns (the lot list, the
+  // archive search): one statement with bound values, walked forward. False when the table
+  // does not exist (`missing`, nothing told) or the statement fails (told).
+  bool select(QSqlQuery& query, const QString& table, const QString& sql, const QVariantList& binds,
+              bool* missing = nullptr);
+  // A stored date-time as the engines return it (text on SQLite), and the text it is
+  // bound as.
+  static QDateTime toDateTime(const QVariant& value);
+  static QString dateTimeText(const QDateTime& value);
+  // An identifier quoted for this engine.
+  QString quoted(const QString& identifier) const;
+
   // Reports an error to the operator; inside a batch the first error is kept and told
   // once when the batch fails.
   void report(const QString& error);
@@ -214,6 +226,14 @@ class TTable {
   QVector<QVariant> currentRow() const;
   bool Insert();
   bool Append() { return Insert(); }
+  // Inserts a new row under the smallest free number at this moment (`nextFree`), filled
+  // by `fill`; when another station took that number between the look and the insert, the
+  // next free one. Never touches a stored row. Returns the number; nothing when the row
+  // was refused (the error told, the table as it was). `beforeInsert` sees each number
+  // about to be tried.
+  std::optional<int> InsertNumbered(const std::function<std::optional<int>()>& nextFree,
+                                    const std::function<bool(int)>& fill,
+                                    const std::function<void(int)>& beforeInsert = {});
   bool Post();
   void Cancel();
   bool Delete();

@@ -113,4 +113,34 @@ void RunCommands::hourlyProduction() {
     p = static_cast<qint64>(std::nearbyint(quintals));
   }
   c_.view.setText(QStringLiteral("Production"), productionText(p));
+  crewCost();
+}
+
+QString RunCommands::costText(qint64 costLire, std::optional<double> perKgEur) {
+  const auto eur = [](double v, int decimals) {
+    return QString::number(v, 'f', decimals).replace(QLatin1Char('.'), text::decimalSeparator());
+  };
+  QString t = tr("Costo: %1 EUR").arg(eur(static_cast<double>(costLire) / RunState::kLirePerEur, 2));
+  if (perKgEur) t += tr("  -  %1 EUR/Kg").arg(eur(*perKgEur, 3));
+  return t;
+}
+
+void RunCommands::crewCost() {
+  RunState& s = c_.state;
+  // Without a crew cost there is nothing to show. (The cost so far is not what decides
+  // it: right after a zero it is 0, and the cost would never be shown again.)
+  if (s.costPerMinute <= 0) {
+    c_.view.setText(QStringLiteral("Costo"), QString());
+    return;
+  }
+  const double now = RunState::minutesSinceOrigin(c_.clock.now());
+  s.costSoFar = static_cast<qint64>(std::nearbyint((now - s.productionStart) * static_cast<double>(s.costPerMinute)));
+  const qint64 current = c_.totals.G;
+  std::optional<double> perKg;
+  if (s.productionBaseline < current) {
+    s.costPerKgLire = static_cast<double>(s.costSoFar) / (static_cast<double>(current - s.productionBaseline) / 1000.0);
+    s.costPerKgEur = s.costPerKgLire / RunState::kLirePerEur;
+    perKg = s.costPerKgEur;
+  }
+  c_.view.setText(QStringLiteral("Costo"), costText(s.costSoFar, perKg));
 }

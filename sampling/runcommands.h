@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "sampling/runcontext.h"
 
@@ -28,12 +29,16 @@ class RunCommands {
   bool boardOnOrTell();
   // "Produzione oraria = " + quintals per hour + " ql/h".
   static QString productionText(qint64 quintals);
+  // What the label `Costo` shows: the cost of the lot so far and, when the lot has grown
+  // since the measure began, the cost per kilogram, in EUR.
+  static QString costText(qint64 costLire, std::optional<double> perKgEur);
 
  private:
   // "V1" (running) or "v1" (memorised) between two pauses, then the totals again.
   void zeroBoardTotals(const QByteArray& letter, int pauseBefore, int pauseAfter);
   void readTotals(bool memorised);
   void hourlyProduction();
+  void crewCost();
 
   RunContext c_;
 };

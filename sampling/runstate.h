@@ -39,6 +39,14 @@ struct RunState {
   double productionStart = 0;     // minutes since the date origin, fractional
   qint64 productionBaseline = 0;  // grams; 0: not taken yet
 
+  // The crew's cost, in lire: per minute of work (from the crew costs), and the cost of
+  // the lot so far with the cost per kilogram, as the last totals reading found them.
+  static constexpr double kLirePerEur = 1936.27;
+  qint64 costPerMinute = 0;
+  qint64 costSoFar = 0;
+  double costPerKgLire = 0;
+  double costPerKgEur = 0;
+
   // The start-up values, with the production measure starting at `now`.
   void reset(const QDateTime& now);
 

@@ -71,38 +71,38 @@ TEST_F(MainFixture, TheMainWindowHasEveryNamedControl) {
     for (int c = 1; c <= 15; ++c)
       for (const char* p : {"NomeCal", "PesoCal", "TotC", "TotP"}) {
         const QString name = QString::fromLatin1(p) + QString::number(c) + 'Q' + QString::number(q);
-        EXPECT_NE(main.findChild<QLabel*>(name), nullptr) << name.toStdString();
+        EXPECT_NE(main.own<QLabel>(name), nullptr) << name.toStdString();
       }
   for (int q = 1; q <= 5; ++q) {
-    EXPECT_NE(main.findChild<QLabel*>(QStringLiteral("LavoratoQ%1").arg(q)), nullptr);
-    EXPECT_NE(main.findChild<QLabel*>(QStringLiteral("LavoratoPQ%1").arg(q)), nullptr);
+    EXPECT_NE(main.own<QLabel>(QStringLiteral("LavoratoQ%1").arg(q)), nullptr);
+    EXPECT_NE(main.own<QLabel>(QStringLiteral("LavoratoPQ%1").arg(q)), nullptr);
   }
   for (int u = 1; u <= 66; ++u) {
-    auto* unit = main.findChild<QLabel*>(QStringLiteral("unit%1").arg(u));
+    auto* unit = main.own<QLabel>(QStringLiteral("unit%1").arg(u));
     ASSERT_NE(unit, nullptr) << u;
     EXPECT_EQ(unit->text(), QStringLiteral("gr"));
   }
   for (const char* name : {"TotaleG", "Label53", "Label55", "Image1", "Image2", "Production",
                            "LavorPrec", "Costo"})
-    EXPECT_NE(main.findChild<QLabel*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_NE(main.own<QLabel>(QString::fromLatin1(name)), nullptr) << name;
   for (const char* name : {"numBolla", "totPartita", "numtazza", "tazzebad"})
-    EXPECT_NE(main.findChild<QLineEdit*>(QString::fromLatin1(name)), nullptr) << name;
-  EXPECT_NE(main.findChild<QPlainTextEdit*>(QStringLiteral("Memo1")), nullptr);
-  auto* preview = main.findChild<QCheckBox*>(QStringLiteral("PreviewStampa"));
+    EXPECT_NE(main.own<QLineEdit>(QString::fromLatin1(name)), nullptr) << name;
+  EXPECT_NE(main.own<QPlainTextEdit>(QStringLiteral("Memo1")), nullptr);
+  auto* preview = main.own<QCheckBox>(QStringLiteral("PreviewStampa"));
   ASSERT_NE(preview, nullptr);
   EXPECT_EQ(preview->text(), QStringLiteral("Preview stampa"));
   auto* tabs = main.centralWidget()->findChild<QTabWidget*>();
   ASSERT_NE(tabs, nullptr);
   ASSERT_EQ(tabs->count(), 4);
   EXPECT_EQ(tabs->tabText(3), QStringLiteral("Qualita 4"));
-  EXPECT_EQ(main.findChild<QLineEdit*>(QStringLiteral("totPartita"))->text(), QStringLiteral("0"));
-  EXPECT_FALSE(main.findChild<QLabel*>(QStringLiteral("Label53"))->isVisible());
-  EXPECT_FALSE(main.findChild<QLabel*>(QStringLiteral("Production"))->isVisible());
-  EXPECT_FALSE(main.findChild<QLabel*>(QStringLiteral("Label55"))->isVisible()) << "v_tazzebad off";
-  EXPECT_NE(main.findChild<QAction*>(QStringLiteral("SalvasuFloppy1")), nullptr);
-  EXPECT_NE(main.findChild<QAction*>(QStringLiteral("RipristinadaFloppy1")), nullptr);
+  EXPECT_EQ(main.own<QLineEdit>(QStringLiteral("totPartita"))->text(), QStringLiteral("0"));
+  EXPECT_FALSE(main.own<QLabel>(QStringLiteral("Label53"))->isVisible());
+  EXPECT_FALSE(main.own<QLabel>(QStringLiteral("Production"))->isVisible());
+  EXPECT_FALSE(main.own<QLabel>(QStringLiteral("Label55"))->isVisible()) << "v_tazzebad off";
+  EXPECT_NE(main.own<QAction>(QStringLiteral("SalvasuFloppy1")), nullptr);
+  EXPECT_NE(main.own<QAction>(QStringLiteral("RipristinadaFloppy1")), nullptr);
 
-  auto* bar = main.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+  auto* bar = main.own<QStatusBar>(QStringLiteral("StatusBar1"));
   ASSERT_NE(bar, nullptr);
   const int widths[] = {205, 90, 240, 145, 130};
   for (int i = 0; i < 5; ++i) {
@@ -114,12 +114,12 @@ TEST_F(MainFixture, TheMainWindowHasEveryNamedControl) {
 
   // Representative figures, so the screenshot shows the grid as the operator reads it.
   for (int c = 1; c <= 15; ++c) {
-    main.findChild<QLabel*>(QStringLiteral("NomeCal%1Q1").arg(c))->setText(QStringLiteral("Cal %1").arg(c));
-    main.findChild<QLabel*>(QStringLiteral("PesoCal%1Q1").arg(c))->setText(QStringLiteral("%1 - %2").arg(60 + c * 20).arg(80 + c * 20));
-    main.findChild<QLabel*>(QStringLiteral("TotC%1Q1").arg(c))->setText(QString::number(123456 + c * 1111));
-    main.findChild<QLabel*>(QStringLiteral("TotP%1Q1").arg(c))->setText(QStringLiteral("6,25"));
+    main.own<QLabel>(QStringLiteral("NomeCal%1Q1").arg(c))->setText(QStringLiteral("Cal %1").arg(c));
+    main.own<QLabel>(QStringLiteral("PesoCal%1Q1").arg(c))->setText(QStringLiteral("%1 - %2").arg(60 + c * 20).arg(80 + c * 20));
+    main.own<QLabel>(QStringLiteral("TotC%1Q1").arg(c))->setText(QString::number(123456 + c * 1111));
+    main.own<QLabel>(QStringLiteral("TotP%1Q1").arg(c))->setText(QStringLiteral("6,25"));
   }
-  main.findChild<QLabel*>(QStringLiteral("TotaleG"))->setText(QStringLiteral("2123456"));
+  main.own<QLabel>(QStringLiteral("TotaleG"))->setText(QStringLiteral("2123456"));
   main.resize(1280, 800);
   QApplication::processEvents();
   const QString shot = QStringLiteral(SCREENSHOT_DIR) + QStringLiteral("/main-window.png");
@@ -135,11 +135,11 @@ TEST_F(MainFixture, TheConfigurationShapesTheWindow) {
   expectNoArchive();
   TMain main(station);
   main.show();
-  EXPECT_FALSE(main.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
-  EXPECT_EQ(main.findChild<QLabel*>(QStringLiteral("unit1"))->text(), QStringLiteral("Kg"));
-  EXPECT_EQ(main.findChild<QLabel*>(QStringLiteral("unit66"))->text(), QStringLiteral("Kg"));
-  EXPECT_TRUE(main.findChild<QLabel*>(QStringLiteral("Label55"))->isVisible());
-  EXPECT_TRUE(main.findChild<QLineEdit*>(QStringLiteral("tazzebad"))->isVisible());
+  EXPECT_FALSE(main.own<QLabel>(QStringLiteral("Image1"))->pixmap().isNull());
+  EXPECT_EQ(main.own<QLabel>(QStringLiteral("unit1"))->text(), QStringLiteral("Kg"));
+  EXPECT_EQ(main.own<QLabel>(QStringLiteral("unit66"))->text(), QStringLiteral("Kg"));
+  EXPECT_TRUE(main.own<QLabel>(QStringLiteral("Label55"))->isVisible());
+  EXPECT_TRUE(main.own<QLineEdit>(QStringLiteral("tazzebad"))->isVisible());
 }
 
 TEST_F(MainFixture, OldBoardModeKeepsTheLineWithoutSuffix) {
@@ -171,7 +171,7 @@ TEST_F(MainFixture, TheRestoreCommandReappliesTheConfiguration) {
   env.writeFile(QStringLiteral("morvelinst"), "String(numlinee)=4\r\nString(totaligrammi)=1\r\n");
   env.ui.queueFile(env.path(QStringLiteral("morvelinst")));
   env.ui.expectMessage(QStringLiteral("Ripristino effettuato!"));
-  main.findChild<QAction*>(QStringLiteral("RipristinadaFloppy1"))->trigger();
+  main.own<QAction>(QStringLiteral("RipristinadaFloppy1"))->trigger();
   EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Ripristino effettuato!"));
   EXPECT_EQ(main.configuration().config().numlinee, 4);
   EXPECT_TRUE(main.configuration().configurationLine().startsWith(QLatin1Char('4')));
@@ -181,7 +181,7 @@ TEST_F(MainFixture, TheRestoreCommandReappliesTheConfiguration) {
   QDir().mkpath(usb);
   env.ui.queueFile(usb + QStringLiteral("/a"));
   env.ui.expectMessage(QStringLiteral("Salvataggio effettuato!"));
-  main.findChild<QAction*>(QStringLiteral("SalvasuFloppy1"))->trigger();
+  main.own<QAction>(QStringLiteral("SalvasuFloppy1"))->trigger();
   EXPECT_EQ(env.ui.shownTexts().last(), QStringLiteral("Salvataggio effettuato!"));
   EXPECT_TRUE(env.readFile(usb + QStringLiteral("/morvelinst")).contains("String(numlinee)=4\r\n"));
 }

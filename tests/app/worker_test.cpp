@@ -104,12 +104,12 @@ TEST_F(WorkerFixture, ABoardSilentDuringATransferOrSlowNeverStallsTheWindow) {
   // F1 on the slow board: handed to the worker; the window says so and waits for it.
   main->FormKeyDown(Qt::Key_F1);
   EXPECT_EQ(main->panelText(4), QStringLiteral("Lettura dei totali"));
-  EXPECT_FALSE(main->findChild<QAction*>(QStringLiteral("Totali1"))->isEnabled());
+  EXPECT_FALSE(main->own<QAction>(QStringLiteral("Totali1"))->isEnabled());
   EXPECT_NE(QApplication::overrideCursor(), nullptr);
   EXPECT_LT(runFor(1000), kStallMs);
   sim([](SimBoard& b) { b.faults = {}; });
   runFor(20000, [&] { return main->panelText(4).isEmpty(); });
-  EXPECT_TRUE(main->findChild<QAction*>(QStringLiteral("Totali1"))->isEnabled()) << "enabled again when done";
+  EXPECT_TRUE(main->own<QAction>(QStringLiteral("Totali1"))->isEnabled()) << "enabled again when done";
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
   // F2 hands the load to the worker; the board goes silent while the lines go out.

@@ -92,7 +92,7 @@ struct RunFixture : ::testing::Test {
     return false;
   }
   QByteArray log() const { return env.readFile(QStringLiteral("morvel.log")); }
-  QString label(const QString& name) { return main->findChild<QLabel*>(name)->text(); }
+  QString label(const QString& name) { return main->own<QLabel>(name)->text(); }
   void storeProgram(int n, const QString& description) {
     TTable& t = data->Table1;
     ASSERT_TRUE(t.Open());
@@ -154,10 +154,10 @@ TEST_F(RunFixture, TheFirstPollIdentifiesAndInitialisesEachBoardModel) {
     EXPECT_TRUE(main->runState().boardOn);
     EXPECT_EQ(main->panelText(3), QStringLiteral("0 - Accesa    "));
     EXPECT_EQ(env.ui.beepCount() > 0, c.old) << "an old board beeps for its missing identity";
-    EXPECT_EQ(main->findChild<QLineEdit*>(QStringLiteral("numtazza"))->isVisible(), c.model >= 2 && !c.old);
+    EXPECT_EQ(main->own<QLineEdit>(QStringLiteral("numtazza"))->isVisible(), c.model >= 2 && !c.old);
     EXPECT_TRUE(log().endsWith("init Dravo board\r\n"));
     main->mainCycle().Timer1Timer();
-    EXPECT_TRUE(main->findChild<QMenu*>(QStringLiteral("Lavorazione"))->isEnabled());
+    EXPECT_TRUE(main->own<QMenu>(QStringLiteral("Lavorazione"))->isEnabled());
     main->close();
     main.reset();
     env.ui.clearRecord();
@@ -271,7 +271,7 @@ TEST_F(RunFixture, ZeroingSendsV1AndRestartsTheHourlyProduction) {
   env.clock.advance(60 * 60 * 1000);
   main->runCommands().TotaliClick();
   EXPECT_EQ(label(QStringLiteral("Production")), QStringLiteral("Produzione oraria =   20 ql/h"));
-  EXPECT_FALSE(main->findChild<QLabel*>(QStringLiteral("Production"))->isVisible());
+  EXPECT_FALSE(main->own<QLabel>(QStringLiteral("Production"))->isVisible());
 }
 
 TEST_F(RunFixture, TheRememberedProgramIsReloadedIntoAWorkingBoardWithoutOne) {
@@ -330,7 +330,7 @@ TEST_F(RunFixture, ABoardSwitchedOffAndOnIsIdentifiedAnew) {
   main->station().Programma1Click();
   EXPECT_TRUE(env.ui.dialogTitles().isEmpty());
   main->mainCycle().Timer1Timer();
-  EXPECT_FALSE(main->findChild<QMenu*>(QStringLiteral("Lavorazione"))->isEnabled());
+  EXPECT_FALSE(main->own<QMenu>(QStringLiteral("Lavorazione"))->isEnabled());
   sim([](SimBoard& b) {
     b.powerOn();
     b.clearReceived();

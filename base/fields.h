@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+
+namespace fields {
+
+// Typing into the field keeps at most `length` characters: a longer text (typed or
+// pasted) is cut, and the caret stays where it was. A text the program puts in is left
+// whole, so a value another program stored longer is never shortened by showing it.
+// Connect it before any other listener of the typing, and let those read the field's text
+// (the signal still carries the text as typed).
+void limitTyping(QLineEdit* field, int length);
+
+}  // namespace fields
