@@ -62,7 +62,7 @@ void ListWindow::setEntries(const QList<Entry>& entries) {
     data_.append(e.data);
   }
   ListaBox->setUpdatesEnabled(true);
-  NumMax->setText(text::fixedRight(QString::number(entries.size()), countWidth_));
+  NumMax->setText(QString::number(entries.size()).rightJustified(countWidth_));
 }
 
 void ListWindow::choose(int index) {

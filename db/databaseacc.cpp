@@ -175,7 +175,7 @@ bool TDatabase::select(QSqlQuery& query, const QString& table, const QString& sq
   }
   if (ok) return true;
   const QString error = query.lastError().text();
-  if (dropIfLost())
+  if (dropIfLost(query.lastError()))
     reportLost();
   else
     report(tr("Errore del database sulla tabella %1: %2").arg(table, error));
@@ -200,6 +200,7 @@ void TDatabase::reportLost() {
 TDatabase::Batch::Batch(TDatabase& database) : database_(database) {
   if (database_.batchDepth_++ == 0) database_.batchError_.clear();
   if (!database_.Connect()) return;
+  database_.releaseReads();
   begun_ = database_.db().transaction();
   if (!begun_) database_.report(tr("Impossibile iniziare una transazione sul database %1: %2")
                                     .arg(database_.target().describe(), database_.db().lastError().text()));
@@ -297,8 +298,15 @@ bool TDatabase::Connect(bool allowCreate) {
   return true;
 }
 
-bool TDatabase::dropIfLost() {
+bool TDatabase::dropIfLost(const QSqlError& cause) {
   if (!QSqlDatabase::contains(connectionName_)) return false;
+  // PostgreSQL names its errors: class 08 is the connection, 57 an operator's intervention
+  // (a server shut down); anything else is the statement's own failure, and a probe inside
+  // the transaction it aborted would fail as well.
+  const QString state = cause.nativeErrorCode();
+  if (target_.driver == QLatin1String("QPSQL") && state.size() == 5 && !state.startsWith(QLatin1String("08")) &&
+      !state.startsWith(QLatin1String("57")))
+    return false;
   QSqlDatabase d = db();
   knownTables_.clear();
   if (!d.isOpen()) return true;  // the driver has closed it already
@@ -328,7 +336,7 @@ bool TDatabase::tableExists(const QString& table) {
   if (!q.exec()) {
     lookupFailed_ = true;
     const QString cause = q.lastError().text();
-    if (dropIfLost())
+    if (dropIfLost(q.lastError()))
       reportLost();
     else
       report(tr("Impossibile leggere il database %1: %2").arg(target_.describe(), cause));
@@ -493,6 +501,7 @@ void TField::Clear() {
 
 TTable::TTable(TDatabase& database, const TableDef& def, QList<CalcColumn> calcColumns, CalcHandler onCalcFields)
     : database_(database), def_(def), calcColumns_(std::move(calcColumns)), onCalcFields_(std::move(onCalcFields)) {
+  database_.attach(this);
   row_.resize(def_.columns.size());
   calc_.resize(calcColumns_.size());
   for (int i = 0; i < def_.columns.size(); ++i) {
@@ -514,7 +523,18 @@ TTable::TTable(TDatabase& database, const TableDef& def, QList<CalcColumn> calcC
   }
 }
 
-TTable::~TTable() = default;
+TTable::~TTable() { database_.detach(this); }
+
+void TTable::releaseCursor() {
+  if (!cursor_) return;
+  cursor_.reset();
+  continueAfterCurrent_ = hasRow_ && !eof_;
+}
+
+void TDatabase::releaseReads() {
+  if (target_.driver != QLatin1String("QSQLITE")) return;
+  for (TTable* t : tables_) t->releaseCursor();
+}
 
 bool TTable::editing() {
   if (state_ == State::Edit || state_ == State::Insert) return true;
@@ -551,7 +571,7 @@ bool TTable::exec(QSqlQuery& q, const QString& sql, const QVariantList& binds) {
   if (ok) return true;
   const QString error = q.lastError().text();
   // A connection the server dropped is closed, so the next command connects again.
-  if (database_.dropIfLost())
+  if (database_.dropIfLost(q.lastError()))
     lostConnection();
   else
     fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, error));
@@ -919,6 +939,7 @@ bool TTable::Post() {
     return false;
   }
   if (!checkRequired()) return false;
+  database_.releaseReads();
   QSqlQuery q(database_.db());
   if (state_ == State::Insert) {
     QStringList names, marks;
@@ -991,6 +1012,7 @@ bool TTable::Delete() {
       binds << bindable(def_.columns[i], row_[i]);
     }
   }
+  database_.releaseReads();
   QSqlQuery q(database_.db());
   if (!exec(q, QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoted(def_.name), conditions.join(QStringLiteral(" AND "))),
             binds))
@@ -1014,6 +1036,7 @@ bool TTable::Delete() {
 bool TTable::EmptyTable() {
   if (!ensureOpen()) return false;
   if (state_ != State::Browse) Cancel();
+  database_.releaseReads();
   QSqlQuery q(database_.db());
   if (!exec(q, QStringLiteral("DELETE FROM %1").arg(quoted(def_.name)), {})) return false;
   cursor_.reset();

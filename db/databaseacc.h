@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -81,7 +82,9 @@ class TDatabase {
   bool lookupFailed() const { return lookupFailed_; }
   // After a failed statement: closes a connection that no longer answers (a restarted
   // server), so that the next table open connects again. True when it was lost.
-  bool dropIfLost();
+  // A statement the server refused for a reason of its own (its SQLSTATE says so: a key
+  // taken, a transaction already aborted by it) does not mean a lost connection.
+  bool dropIfLost(const QSqlError& cause = QSqlError());
   // Tells that the connection was lost, once per loss.
   void reportLost();
   // The setup command: creates the missing tables and indexes. Returns an error text on
@@ -126,7 +129,16 @@ class TDatabase {
   };
   ModalUi& ui() { return ui_; }
 
+  // The tables of this connection. Before it writes, SQLite's connection lets go of the
+  // walks its tables have under way (each table goes on after its current row at its next
+  // step): an unfinished walk holds an old view of the file, and a write from that view is
+  // refused as "database is locked" once another connection has written since.
+  void attach(TTable* table) { tables_.append(table); }
+  void detach(TTable* table) { tables_.removeAll(table); }
+  void releaseReads();
+
  private:
+  QList<TTable*> tables_;
   Target target_;
   ModalUi& ui_;
   QString connectionName_;
@@ -249,6 +261,8 @@ class TTable {
   QVariant storedValue(int index) const { return row_.value(index); }
 
   QString lastError() const { return lastError_; }
+  // Ends the walk under way; the next step goes on after the current row.
+  void releaseCursor();
 
  private:
   friend class TField;

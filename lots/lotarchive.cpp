@@ -104,7 +104,7 @@ LotArchive::Listing LotArchive::buildLotList(const LotFilter& filter) {
     const QDateTime when = TDatabase::toDateTime(q.value(1));
     const QString produttore = q.value(4).toString().trimmed();
     const auto name = names.constFind(produttore);
-    QString t = text::fixedRight(QString::number(num), 5) + QLatin1Char(' ') +
+    QString t = QString::number(num).rightJustified(5) + QLatin1Char(' ') +
                 (when.isValid() ? locale.toString(when, format) : QString()) + QLatin1Char(' ') +
                 q.value(2).toString().trimmed() + QLatin1Char(' ') + q.value(3).toString() + QLatin1Char(' ') +
                 produttore;

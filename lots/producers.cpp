@@ -32,7 +32,7 @@ Producers::Listing Producers::buildProducerList() {
     const QString number = q.isNull(0) ? code : QString::number(q.value(0).toInt());
     if (!q.isNull(0)) used.insert(q.value(0).toInt());
     if (const auto n = text::strictInt(code)) used.insert(*n);
-    listing.entries.append({QLatin1Char('(') + text::fixedRight(number, 4) + QStringLiteral(") ") +
+    listing.entries.append({QLatin1Char('(') + number.rightJustified(4) + QStringLiteral(") ") +
                                 q.value(2).toString(),
                             code});
   }

@@ -141,7 +141,7 @@ void TRicercaBolle::setResult(const QList<ListWindow::Entry>& entries) {
     lots_.append(e.data.toInt());
   }
   ListaBox->setUpdatesEnabled(true);
-  NumMax->setText(text::fixedRight(QString::number(entries.size()), 5));
+  NumMax->setText(QString::number(entries.size()).rightJustified(5));
   if (!entries.isEmpty()) ListaBox->setCurrentRow(0);
 }
 
