@@ -90,5 +90,8 @@ void ListWindow::showEvent(QShowEvent* event) {
   chosen_ = -1;
   QDialog::showEvent(event);
   ListaBox->setFocus();
-  if (ListaBox->count() > 0 && !ListaBox->currentItem()) ListaBox->setCurrentRow(0);
+  if (ListaBox->count() > 0 && !ListaBox->currentItem()) {
+    ListaBox->setCurrentRow(startAtEnd_ ? ListaBox->count() - 1 : 0);
+    ListaBox->scrollToItem(ListaBox->currentItem());
+  }
 }

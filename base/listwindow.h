@@ -54,6 +54,8 @@ class ListWindow : public QDialog {
   void showEvent(QShowEvent* event) override;
   // Where a window adds its own controls, below the list.
   QVBoxLayout* layout_ = nullptr;
+  // The list opens on its last entry (the newest lot) rather than its first.
+  bool startAtEnd_ = false;
 
  private:
   QList<QVariant> data_;

@@ -69,8 +69,13 @@ void recompute(CostModel& m) {
 
 void fromFile(CostModel& m, const sidefiles::Costs& costs) {
   for (int i = 0; i < kCategories; ++i) {
-    m.persons[i] = costs[i].persons.trimmed();
-    m.lire[i] = costs[i].cost.trimmed();
+    // Numbers as numbers ("00" is 0); anything else as the file holds it.
+    const auto normal = [](const QString& t) {
+      const auto n = text::strictInt(t.trimmed());
+      return n ? QString::number(*n) : t.trimmed();
+    };
+    m.persons[i] = normal(costs[i].persons);
+    m.lire[i] = normal(costs[i].cost);
     const auto lire = text::strictInt(m.lire[i]);
     m.eur[i] = fixed((lire ? *lire : 0) / kLirePerEur, 2, 4);
   }

@@ -17,5 +17,6 @@ TListaBolla::TListaBolla(QWidget* parent)
   boxes->addWidget(Scarto);
   boxes->addStretch();
   layout_->addLayout(boxes);
+  startAtEnd_ = true;
   resize(720, 560);
 }

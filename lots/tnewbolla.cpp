@@ -167,8 +167,9 @@ TNewBolla::TNewBolla(QWidget* parent) : QDialog(parent) {
       g->addWidget(percents_[i], c, 5);
       g->addWidget(new QLabel(QStringLiteral("%")), c, 6);
     }
-    g->setColumnStretch(1, 1);
-    g->setColumnStretch(2, 1);
+    g->setColumnMinimumWidth(1, 140);
+    g->setColumnMinimumWidth(2, 120);
+    g->setColumnStretch(7, 1);
     pages->addTab(page, tr("Qualita %1").arg(q));
   }
   cg->addWidget(pages);

@@ -246,6 +246,8 @@ TEST_F(RunFixture, TotalsOfLinesOnTheSameQualityAddUpInTheirUnits) {
 }
 
 TEST_F(RunFixture, ZeroingSendsV1AndRestartsTheHourlyProduction) {
+  // One person at 37486 lire an hour: 625 lire a minute.
+  env.writeFile(QStringLiteral("c31.cst"), " 1 37486 0     0 0     0");
   start();
   poll();
   sim([](SimBoard& b) {
@@ -272,6 +274,11 @@ TEST_F(RunFixture, ZeroingSendsV1AndRestartsTheHourlyProduction) {
   main->runCommands().TotaliClick();
   EXPECT_EQ(label(QStringLiteral("Production")), QStringLiteral("Produzione oraria =   20 ql/h"));
   EXPECT_FALSE(main->own<QLabel>(QStringLiteral("Production"))->isVisible());
+  // The crew's hour since the zero: 37500 lire, over 2000 kg. (The zero's own reading,
+  // at a cost of 0, does not silence the cost for the rest of the run.)
+  const QChar sep = text::decimalSeparator();
+  EXPECT_EQ(label(QStringLiteral("Costo")), QStringLiteral("Costo: 19") + sep + QStringLiteral("37 EUR  -  0") + sep + QStringLiteral("010 EUR/Kg"));
+  EXPECT_EQ(main->runState().costSoFar, 37500);
 }
 
 TEST_F(RunFixture, TheRememberedProgramIsReloadedIntoAWorkingBoardWithoutOne) {
