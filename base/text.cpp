@@ -190,3 +190,132 @@ QChar decimalSeparator() {
 }
 
 }  // namespace text
+
+namespace text {
+
+DateTimeFormat::DateTimeFormat(const QString& format) : format_(format) {
+  const auto run = [&](int at) {
+    int n = 1;
+    while (at + n < format.size() && format.at(at + n) == format.at(at)) ++n;
+    return n;
+  };
+  for (int i = 0; i < format.size() && !viaLocale_;) {
+    const QChar c = format.at(i);
+    const int n = run(i);
+    Part p{Part::Literal, 0, {}};
+    if (c == QLatin1Char('\'')) {
+      // A quoted literal; two quotes stand for one.
+      int j = i + 1;
+      QString literal;
+      for (; j < format.size(); ++j) {
+        if (format.at(j) == QLatin1Char('\'')) {
+          if (j + 1 < format.size() && format.at(j + 1) == QLatin1Char('\'')) {
+            literal += QLatin1Char('\'');
+            ++j;
+            continue;
+          }
+          break;
+        }
+        literal += format.at(j);
+      }
+      if (i + 1 < format.size() && format.at(i + 1) == QLatin1Char('\'') && literal.isEmpty()) literal = QStringLiteral("'");
+      p.text = literal;
+      parts_.append(p);
+      i = j + 1;
+      continue;
+    }
+    const auto digits = [&](Part::Kind kind) {
+      if (n > 2) viaLocale_ = true;
+      p.kind = kind;
+      p.width = n;
+    };
+    switch (c.unicode()) {
+      case 'd': digits(Part::Day); break;
+      case 'M': digits(Part::Month); break;
+      case 'H': digits(Part::Hour24); break;
+      case 'h': digits(Part::Hour12); break;
+      case 'm': digits(Part::Minute); break;
+      case 's': digits(Part::Second); break;
+      case 'y':
+        if (n == 2) p.kind = Part::Year2;
+        else if (n == 4) p.kind = Part::Year4;
+        else viaLocale_ = true;
+        break;
+      case 'z':
+        p.kind = Part::Millis;
+        p.width = n;
+        break;
+      case 'A': case 'a':
+        if (n != 1 || i + 1 >= format.size() || (format.at(i + 1) != QLatin1Char('P') && format.at(i + 1) != QLatin1Char('p'))) {
+          viaLocale_ = true;
+          break;
+        }
+        p.kind = Part::AmPm;
+        p.width = c == QLatin1Char('A') ? 1 : 2;
+        parts_.append(p);
+        i += 2;
+        continue;
+      case 't': case 'g': case 'w': case 'x': case 'X':
+        viaLocale_ = true;
+        break;
+      default:
+        p.text = QString(n, c);
+        break;
+    }
+    parts_.append(p);
+    i += n;
+  }
+}
+
+QString DateTimeFormat::apply(const QDate& date, const QTime& time) const {
+  QString out;
+  out.reserve(24);
+  appendTo(out, date, time);
+  return out;
+}
+
+void DateTimeFormat::appendTo(QString& out, const QDate& date, const QTime& time) const {
+  if (viaLocale_) {
+    out += QLocale::system().toString(QDateTime(date, time), format_);
+    return;
+  }
+  int year = 0, month = 0, day = 0;
+  date.getDate(&year, &month, &day);
+  const auto number = [&out](int v, int width) {
+    if (v < 0) {
+      out += QString::number(v);
+      return;
+    }
+    char digits[12];
+    int n = 0;
+    do {
+      digits[n++] = static_cast<char>('0' + v % 10);
+      v /= 10;
+    } while (v > 0);
+    while (n < width) digits[n++] = '0';
+    while (n > 0) out += QLatin1Char(digits[--n]);
+  };
+  for (const Part& p : parts_) {
+    switch (p.kind) {
+      case Part::Literal: out += p.text; break;
+      case Part::Day: number(day, p.width); break;
+      case Part::Month: number(month, p.width); break;
+      case Part::Year2: number(year % 100, 2); break;
+      case Part::Year4: number(year, 4); break;
+      case Part::Hour24: number(time.hour(), p.width); break;
+      case Part::Hour12: number(time.hour() % 12 == 0 ? 12 : time.hour() % 12, p.width); break;
+      case Part::Minute: number(time.minute(), p.width); break;
+      case Part::Second: number(time.second(), p.width); break;
+      case Part::Millis: number(time.msec(), p.width == 3 ? 3 : 1); break;
+      case Part::AmPm: {
+        const QString t = time.hour() < 12 ? QLocale::system().amText() : QLocale::system().pmText();
+        out += p.width == 1 ? t.toUpper() : t.toLower();
+        break;
+      }
+    }
+  }
+}
+
+DateTimeFormat listDateTimeFormat() { return DateTimeFormat(shortDateFormat() + QLatin1Char(' ') + longTimeFormat()); }
+
+}  // namespace text

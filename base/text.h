@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -51,5 +52,33 @@ QString notSingleByteMessage(QChar c, const QString& what);
 
 // The decimal separator of the system locale.
 QChar decimalSeparator();
+
+}  // namespace text
+
+namespace text {
+
+// A date and time format of Qt's kind ("dd/MM/yyyy HH:mm:ss"), read once and applied to
+// many values: a list of thousands of lots formats each of them. Formats with names of
+// days or months, or anything else it does not know, are left to the locale.
+class DateTimeFormat {
+ public:
+  explicit DateTimeFormat(const QString& format);
+  QString apply(const QDate& date, const QTime& time) const;
+  // The same, appended to `out`.
+  void appendTo(QString& out, const QDate& date, const QTime& time) const;
+
+ private:
+  struct Part {
+    enum Kind { Literal, Day, Month, Year2, Year4, Hour24, Hour12, Minute, Second, Millis, AmPm } kind;
+    int width = 0;  // digits: 1 (no padding) or 2; AmPm: 1 upper, 2 lower
+    QString text;   // a literal
+  };
+  QString format_;
+  QList<Part> parts_;
+  bool viaLocale_ = false;
+};
+
+// The short date and long time of the system, as the lists show a lot's date.
+DateTimeFormat listDateTimeFormat();
 
 }  // namespace text

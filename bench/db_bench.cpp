@@ -17,65 +17,13 @@
 #include <cstdio>
 
 #include "base/modalui.h"
+#include "bench/archive.h"
 #include "db/databaseacc.h"
 
 namespace {
 
-double seconds(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e9; }
-
-// Fills bolle in one transaction with reproducible lots.
-bool fill(TDatabase& db, int lots) {
-  QSqlDatabase d = db.db();
-  d.transaction();
-  QSqlQuery q(d);
-  QStringList names = {QStringLiteral("num"), QStringLiteral("data"), QStringLiteral("programma"),
-                       QStringLiteral("bolla"), QStringLiteral("produttore"), QStringLiteral("totpartita"),
-                       QStringLiteral("totq5")};
-  for (int qq = 1; qq <= 4; ++qq)
-    for (int c = 1; c <= 15; ++c) names << QStringLiteral("tot%1q%2").arg(c).arg(qq);
-  QStringList marks;
-  for (int i = 0; i < names.size(); ++i) marks << QStringLiteral("?");
-  q.prepare(QStringLiteral("INSERT INTO bolle (%1) VALUES (%2)").arg(names.join(','), marks.join(',')));
-  QRandomGenerator rng(42);
-  for (int n = 1; n <= lots; ++n) {
-    q.bindValue(0, n);
-    q.bindValue(1, QStringLiteral("2026-09-01 10:00:00.000"));
-    q.bindValue(2, QStringLiteral("%1").arg(n % 40 + 1, -3));
-    q.bindValue(3, QStringLiteral("DDT%1").arg(n));
-    q.bindValue(4, QStringLiteral("P%1").arg(n % 500));
-    q.bindValue(5, 500 + n % 5000);
-    q.bindValue(6, static_cast<int>(rng.bounded(20000)));
-    for (int i = 0; i < 60; ++i) q.bindValue(7 + i, i % 15 < 8 ? static_cast<int>(rng.bounded(300000)) : 0);
-    if (!q.exec()) {
-      std::fprintf(stderr, "fill: %s\n", q.lastError().text().toLocal8Bit().constData());
-      return false;
-    }
-  }
-  return d.commit();
-}
-
-// The client's time for a script of statements, read from a file.
-double client(const QString& program, const QStringList& args, const QByteArray& script,
-              const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("script.sql"));
-  QFile f(file);
-  f.open(QIODevice::WriteOnly);
-  f.write(script);
-  f.close();
-  QProcess p;
-  p.setProcessEnvironment(env);
-  p.setStandardInputFile(file);
-  p.setStandardOutputFile(QProcess::nullDevice());
-  QElapsedTimer t;
-  t.start();
-  p.start(program, args);
-  if (!p.waitForFinished(600000) || p.exitCode() != 0) {
-    std::fprintf(stderr, "%s failed: %s\n", program.toLocal8Bit().constData(), p.readAllStandardError().constData());
-    return -1;
-  }
-  return seconds(t);
-}
+using bench::client;
+using bench::seconds;
 
 void run(const QString& engine, const TDatabase::Target& target, int lots, const QString& clientProgram,
          const QStringList& clientArgs, const QProcessEnvironment& clientEnv) {
@@ -86,7 +34,7 @@ void run(const QString& engine, const TDatabase::Target& target, int lots, const
     return;
   }
   QSqlQuery(dm.Database1.db()).exec(QStringLiteral("DELETE FROM bolle"));
-  if (!fill(dm.Database1, lots)) return;
+  if (!bench::fillArchive(dm.Database1, lots)) return;
   if (engine == QLatin1String("PostgreSQL")) QSqlQuery(dm.Database1.db()).exec(QStringLiteral("ANALYZE bolle"));
 
   TTable& t = dm.Table3;
@@ -160,12 +108,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   const TDatabase::Target target = TDatabase::parse(pg, QDir(dir.path()));
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("PGPASSWORD"), QStringLiteral("47kolmar31"));
-  run(QStringLiteral("PostgreSQL"), target, lots, QStringLiteral("psql"),
-      {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-h"), target.host, QStringLiteral("-p"),
-       QString::number(target.port), QStringLiteral("-U"), QStringLiteral("root"), QStringLiteral("-d"),
-       target.database},
-      env);
+  run(QStringLiteral("PostgreSQL"), target, lots, QStringLiteral("psql"), bench::psqlArgs(target),
+      bench::psqlEnvironment());
   return 0;
 }

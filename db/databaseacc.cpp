@@ -10,6 +10,7 @@
 #include <QUrlQuery>
 #include <atomic>
 #include <limits>
+#include <sqlite3.h>
 
 #include "base/modalui.h"
 #include "base/text.h"
@@ -25,7 +26,8 @@ const QString kDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
 
 // Reads "yyyy-MM-dd HH:mm:ss[.zzz]" (also with 'T'), the form the archive keeps date-times
 // in, without the cost of a general parser; other forms go through Qt's.
-QDateTime parseFixed(const QString& s) {
+template <typename Text>
+bool parseFixedParts(const Text& s, QDate* date, QTime* time) {
   const auto digits = [&](int at, int n, int& out) {
     out = 0;
     for (int i = at; i < at + n; ++i) {
@@ -35,18 +37,27 @@ QDateTime parseFixed(const QString& s) {
     }
     return true;
   };
-  if (s.size() != 10 && s.size() != 19 && s.size() != 23) return {};
+  if (s.size() != 10 && s.size() != 19 && s.size() != 23) return false;
   int y, mo, d, h = 0, mi = 0, se = 0, ms = 0;
   if (!digits(0, 4, y) || s.at(4) != QLatin1Char('-') || !digits(5, 2, mo) || s.at(7) != QLatin1Char('-') ||
       !digits(8, 2, d))
-    return {};
+    return false;
   if (s.size() >= 19) {
     if ((s.at(10) != QLatin1Char(' ') && s.at(10) != QLatin1Char('T')) || !digits(11, 2, h) ||
         s.at(13) != QLatin1Char(':') || !digits(14, 2, mi) || s.at(16) != QLatin1Char(':') || !digits(17, 2, se))
-      return {};
+      return false;
   }
-  if (s.size() == 23 && (s.at(19) != QLatin1Char('.') || !digits(20, 3, ms))) return {};
-  return QDateTime(QDate(y, mo, d), QTime(h, mi, se, ms));
+  if (s.size() == 23 && (s.at(19) != QLatin1Char('.') || !digits(20, 3, ms))) return false;
+  *date = QDate(y, mo, d);
+  *time = QTime(h, mi, se, ms);
+  return date->isValid() && time->isValid();
+}
+
+QDateTime parseFixed(const QString& s) {
+  QDate date;
+  QTime time;
+  if (!parseFixedParts(s, &date, &time)) return {};
+  return QDateTime(date, time);
 }
 
 QDateTime parseDateTime(const QVariant& v) {
@@ -153,36 +164,157 @@ void TDatabase::report(const QString& error) {
   ui_.message(error, ModalUi::Icon::Error);
 }
 
-bool TDatabase::select(QSqlQuery& query, const QString& table, const QString& sql, const QVariantList& binds,
-                       bool* missing) {
+bool TDatabase::readable(const QString& table, bool* missing) {
   if (missing) *missing = false;
   if (!Connect()) return false;
-  if (!tableExists(table)) {
-    if (lookupFailed_) return false;  // told with its cause
-    if (dropIfLost()) {
-      reportLost();
-      return false;
-    }
-    if (missing) *missing = true;
+  if (tableExists(table)) return true;
+  if (lookupFailed_) return false;  // told with its cause
+  if (dropIfLost()) {
+    reportLost();
     return false;
   }
-  query = QSqlQuery(db());
+  if (missing) *missing = true;
+  return false;
+}
+
+void TDatabase::readFailed(const QString& table, const QSqlError& error) {
+  if (dropIfLost(error))
+    reportLost();
+  else
+    report(tr("Errore del database sulla tabella %1: %2").arg(table, error.text()));
+}
+
+bool TDatabase::run(QSqlQuery& query, const QString& table, const QString& sql, const QVariantList& binds) {
   query.setForwardOnly(true);
   bool ok = query.prepare(sql);
   if (ok) {
     for (int i = 0; i < binds.size(); ++i) query.bindValue(i, binds[i]);
     ok = query.exec();
   }
-  if (ok) return true;
-  const QString error = query.lastError().text();
-  if (dropIfLost(query.lastError()))
-    reportLost();
-  else
+  if (!ok) readFailed(table, query.lastError());
+  return ok;
+}
+
+void TDatabase::Row::appendText(int column, QString& out, bool trimmed) const {
+  out += trimmed ? text(column).trimmed() : text(column);
+}
+
+bool TDatabase::Row::dateTime(int column, QDate* date, QTime* time) const {
+  return toDateAndTime(value(column), date, time);
+}
+
+namespace {
+
+class QueryRow final : public TDatabase::Row {
+ public:
+  explicit QueryRow(const QSqlQuery& q) : q_(q) {}
+  bool isNull(int c) const override { return q_.isNull(c); }
+  qint64 integer(int c) const override { return q_.value(c).toLongLong(); }
+  QString text(int c) const override { return q_.value(c).toString(); }
+  QVariant value(int c) const override { return q_.value(c); }
+
+ private:
+  const QSqlQuery& q_;
+};
+
+class SqliteRow final : public TDatabase::Row {
+ public:
+  explicit SqliteRow(sqlite3_stmt* s) : s_(s) {}
+  bool isNull(int c) const override { return sqlite3_column_type(s_, c) == SQLITE_NULL; }
+  qint64 integer(int c) const override { return sqlite3_column_int64(s_, c); }
+  QString text(int c) const override {
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s_, c));
+    return t ? QString::fromUtf8(t, sqlite3_column_bytes(s_, c)) : QString();
+  }
+  void appendText(int c, QString& out, bool trimmed) const override {
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s_, c));
+    if (!t) return;
+    qsizetype from = 0, to = sqlite3_column_bytes(s_, c);
+    if (trimmed) {
+      while (from < to && t[from] == ' ') ++from;
+      while (to > from && t[to - 1] == ' ') --to;
+    }
+    bool ascii = true;
+    for (qsizetype i = from; i < to && ascii; ++i) ascii = static_cast<unsigned char>(t[i]) < 0x80;
+    if (ascii) out.append(QLatin1StringView(t + from, to - from));
+    else out += QString::fromUtf8(t + from, to - from);
+  }
+  bool dateTime(int c, QDate* date, QTime* time) const override {
+    if (sqlite3_column_type(s_, c) != SQLITE_TEXT) return Row::dateTime(c, date, time);
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s_, c));
+    return parseFixedParts(QLatin1StringView(t, sqlite3_column_bytes(s_, c)), date, time) ||
+           Row::dateTime(c, date, time);
+  }
+  QVariant value(int c) const override {
+    switch (sqlite3_column_type(s_, c)) {
+      case SQLITE_NULL: return {};
+      case SQLITE_INTEGER: return QVariant(static_cast<qlonglong>(integer(c)));
+      case SQLITE_FLOAT: return QVariant(sqlite3_column_double(s_, c));
+      default: return QVariant(text(c));
+    }
+  }
+
+ private:
+  sqlite3_stmt* s_;
+};
+
+// The engine's own handle under Qt's SQLite connection; null for any other.
+sqlite3* sqliteHandle(const QSqlDatabase& d) {
+  const QVariant h = d.driver() ? d.driver()->handle() : QVariant();
+  if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return nullptr;
+  return *static_cast<sqlite3* const*>(h.constData());
+}
+
+}  // namespace
+
+bool TDatabase::scan(const QString& table, const QString& sql, const QVariantList& binds,
+                     const std::function<void(const Row&)>& onRow, bool* missing) {
+  if (!readable(table, missing)) return false;
+  if (sqlite3* handle = target_.driver == QLatin1String("QSQLITE") ? sqliteHandle(db()) : nullptr) {
+    sqlite3_stmt* st = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    int rc = sqlite3_prepare_v2(handle, utf8.constData(), static_cast<int>(utf8.size()), &st, nullptr);
+    for (int i = 0; rc == SQLITE_OK && i < binds.size(); ++i) {
+      const QVariant& v = binds[i];
+      switch (v.metaType().id()) {
+        case QMetaType::UnknownType: rc = sqlite3_bind_null(st, i + 1); break;
+        case QMetaType::Int: case QMetaType::LongLong: case QMetaType::UInt: case QMetaType::Bool:
+          rc = sqlite3_bind_int64(st, i + 1, v.toLongLong());
+          break;
+        case QMetaType::Double: rc = sqlite3_bind_double(st, i + 1, v.toDouble()); break;
+        default: {
+          const QByteArray t = v.toString().toUtf8();
+          rc = sqlite3_bind_text(st, i + 1, t.constData(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+        }
+      }
+    }
+    if (rc == SQLITE_OK) {
+      const SqliteRow row(st);
+      while ((rc = sqlite3_step(st)) == SQLITE_ROW) onRow(row);
+    }
+    const QString error = QString::fromUtf8(sqlite3_errmsg(handle));
+    sqlite3_finalize(st);
+    if (rc == SQLITE_DONE) return true;
     report(tr("Errore del database sulla tabella %1: %2").arg(table, error));
-  return false;
+    return false;
+  }
+  QSqlQuery q(db());
+  if (!run(q, table, sql, binds)) return false;
+  const QueryRow row(q);
+  while (q.next()) onRow(row);
+  return true;
 }
 
 QDateTime TDatabase::toDateTime(const QVariant& value) { return parseDateTime(value); }
+
+bool TDatabase::toDateAndTime(const QVariant& value, QDate* date, QTime* time) {
+  if (value.metaType().id() == QMetaType::QString && parseFixedParts(value.toString().trimmed(), date, time))
+    return true;
+  const QDateTime dt = parseDateTime(value);
+  *date = dt.date();
+  *time = dt.time();
+  return dt.isValid();
+}
 QString TDatabase::dateTimeText(const QDateTime& value) { return value.toString(kDateTimeFormat); }
 
 QString TDatabase::quoted(const QString& identifier) const {

@@ -1,9 +1,7 @@
 #include "lots/lotarchive.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QSet>
-#include <QSqlQuery>
 
 #include "base/text.h"
 #include "db/databaseacc.h"
@@ -44,14 +42,11 @@ LotArchive::LotArchive(TDataModule1& data) : data_(data) {}
 
 QHash<QString, QString> LotArchive::producerNames() {
   QHash<QString, QString> names;
-  QSqlQuery q;
-  if (!data_.Database1.select(q, QStringLiteral("produttori"),
-                              QStringLiteral("SELECT codice, descrizione FROM produttori ORDER BY num"), {}))
-    return names;
-  while (q.next()) {
-    const QString code = q.value(0).toString().trimmed();
-    if (!code.isEmpty() && !names.contains(code)) names.insert(code, q.value(1).toString());
-  }
+  data_.Database1.scan(QStringLiteral("produttori"), QStringLiteral("SELECT codice, descrizione FROM produttori ORDER BY num"),
+                       {}, [&names](const TDatabase::Row& row) {
+                         const QString code = row.text(0).trimmed();
+                         if (!code.isEmpty() && !names.contains(code)) names.insert(code, row.text(1));
+                       });
   return names;
 }
 
@@ -86,45 +81,59 @@ LotArchive::Listing LotArchive::buildLotList(const LotFilter& filter) {
   sql += QStringLiteral(" ORDER BY num");
 
   const QHash<QString, QString> names = producerNames();
-  QSqlQuery q;
-  bool missing = false;
-  if (!db.select(q, QStringLiteral("bolle"), sql, binds, &missing)) {
-    // No table of lots: an empty list, and the first lot is number 1.
-    listing.read = missing;
-    return listing;
-  }
-  listing.read = true;
-  const QLocale locale = QLocale::system();
-  const QString format = text::shortDateFormat() + QLatin1Char(' ') + text::longTimeFormat();
+  const text::DateTimeFormat format = text::listDateTimeFormat();
+  const QString unknown = tr(" <nuovo produttore>");
   int candidate = 1;
-  while (q.next()) {
-    if (q.isNull(0)) continue;
-    const int num = q.value(0).toInt();
+  QDate date;
+  QTime time;
+  bool missing = false;
+  QString producer;
+  const bool read = db.scan(QStringLiteral("bolle"), sql, binds, [&](const TDatabase::Row& row) {
+    if (row.isNull(0)) return;
+    const int num = static_cast<int>(row.integer(0));
     if (num == candidate) ++candidate;
-    const QDateTime when = TDatabase::toDateTime(q.value(1));
-    const QString produttore = q.value(4).toString().trimmed();
-    const auto name = names.constFind(produttore);
-    QString t = QString::number(num).rightJustified(5) + QLatin1Char(' ') +
-                (when.isValid() ? locale.toString(when, format) : QString()) + QLatin1Char(' ') +
-                q.value(2).toString().trimmed() + QLatin1Char(' ') + q.value(3).toString() + QLatin1Char(' ') +
-                produttore;
-    t += name != names.constEnd() ? QLatin1Char(' ') + *name : tr(" <nuovo produttore>");
-    listing.entries.append({t, num});
-  }
+    // One entry: the number in 5 characters, the date and time, the program, the delivery
+    // note, the producer's code and name.
+    QString t;
+    t.reserve(96);
+    const QString number = QString::number(num);
+    for (qsizetype i = number.size(); i < 5; ++i) t += QLatin1Char(' ');
+    t += number;
+    t += QLatin1Char(' ');
+    if (row.dateTime(1, &date, &time)) format.appendTo(t, date, time);
+    t += QLatin1Char(' ');
+    row.appendText(2, t, true);
+    t += QLatin1Char(' ');
+    row.appendText(3, t, false);
+    t += QLatin1Char(' ');
+    producer.resize(0);
+    row.appendText(4, producer, true);
+    t += producer;
+    const auto name = names.constFind(producer);
+    if (name != names.constEnd()) {
+      t += QLatin1Char(' ');
+      t += *name;
+    } else {
+      t += unknown;
+    }
+    listing.entries.append({std::move(t), num});
+  }, &missing);
+  // No table of lots: an empty list, and the first lot is number 1.
+  listing.read = read || missing;
   listing.count = static_cast<int>(listing.entries.size());
   if (filter.empty()) listing.next = candidate;
   return listing;
 }
 
 std::optional<int> LotArchive::nextLotNumber() {
-  QSqlQuery q;
-  bool missing = false;
-  if (!data_.Database1.select(q, QStringLiteral("bolle"), QStringLiteral("SELECT num FROM bolle ORDER BY num"), {},
-                              &missing))
-    return missing ? std::optional<int>(1) : std::nullopt;
   int candidate = 1;
-  while (q.next())
-    if (!q.isNull(0) && q.value(0).toInt() == candidate) ++candidate;
+  bool missing = false;
+  const bool read = data_.Database1.scan(QStringLiteral("bolle"), QStringLiteral("SELECT num FROM bolle ORDER BY num"), {},
+                                         [&candidate](const TDatabase::Row& row) {
+                                           if (!row.isNull(0) && row.integer(0) == candidate) ++candidate;
+                                         },
+                                         &missing);
+  if (!read && !missing) return std::nullopt;
   return candidate;
 }
 

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 #include "base/modalui.h"
@@ -16,26 +15,21 @@ Producers::Producers(TDataModule1& data) : data_(data) {}
 
 Producers::Listing Producers::buildProducerList() {
   Listing listing;
-  QSqlQuery q;
+  QSet<qint64> used;
   bool missing = false;
-  if (!data_.Database1.select(q, QStringLiteral("produttori"),
-                              QStringLiteral("SELECT num, codice, descrizione FROM produttori ORDER BY codice"), {},
-                              &missing)) {
-    listing.read = missing;
-    return listing;
-  }
-  listing.read = true;
-  QSet<int> used;
-  while (q.next()) {
-    const QString code = q.value(1).toString().trimmed();
-    // A row another program wrote may lack its number: the code stands for it.
-    const QString number = q.isNull(0) ? code : QString::number(q.value(0).toInt());
-    if (!q.isNull(0)) used.insert(q.value(0).toInt());
-    if (const auto n = text::strictInt(code)) used.insert(*n);
-    listing.entries.append({QLatin1Char('(') + number.rightJustified(4) + QStringLiteral(") ") +
-                                q.value(2).toString(),
-                            code});
-  }
+  const bool read = data_.Database1.scan(
+      QStringLiteral("produttori"), QStringLiteral("SELECT num, codice, descrizione FROM produttori ORDER BY codice"),
+      {},
+      [&](const TDatabase::Row& row) {
+        const QString code = row.text(1).trimmed();
+        // A row another program wrote may lack its number: the code stands for it.
+        const QString number = row.isNull(0) ? code : QString::number(row.integer(0));
+        if (!row.isNull(0)) used.insert(row.integer(0));
+        if (const auto n = text::strictInt(code)) used.insert(*n);
+        listing.entries.append({QLatin1Char('(') + number.rightJustified(4) + QStringLiteral(") ") + row.text(2), code});
+      },
+      &missing);
+  listing.read = read || missing;
   while (used.contains(listing.next)) ++listing.next;
   return listing;
 }
