@@ -158,6 +158,10 @@ void Lots::searchArchive() {
     ui_.message(tr("La data iniziale viene dopo quella finale"), ModalUi::Icon::Warning);
     return;
   }
+  if (!filter.produttore.isEmpty())
+    w.NomeProd->setText(producers.loadProducer(filter.produttore).value_or(tr("<nuovo produttore>")));
+  else
+    w.NomeProd->clear();
   w.setResult(archive.buildLotList(filter).entries);
 }
 

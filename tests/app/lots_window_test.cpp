@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,6 +21,7 @@
 #include "lots/tlistabolla.h"
 #include "lots/tmoddati.h"
 #include "lots/tnewbolla.h"
+#include "lots/tricercabolle.h"
 #include "programs/programs.h"
 #include "support/testenv.h"
 
@@ -337,4 +339,44 @@ TEST_F(LotsWindowFixture, TheArchiveIsEmptiedOnlyWithoutALotInProgressOrWithBoll
   env.ui.expectMessage(QStringLiteral("Archivio Bolle cancellato!"));
   menu("AzzeramentoBolle1");
   EXPECT_EQ(lots(), 0);
+}
+
+TEST_F(LotsWindowFixture, TheArchiveSearchFindsAProducersLotsAndOpensOne) {
+  QSqlQuery q(data->Database1.db());
+  const char* lots[] = {"(1, '2026-12-01 08:00:00.000', '01', 'A1', '1')", "(2, '2026-12-02 09:00:00.000', '03', 'A2', '2')",
+                        "(3, '2026-12-03 10:00:00.000', '01', 'A3', '1')", "(4, '2026-12-04 11:00:00.000', '07', 'A4', '1')"};
+  for (const char* lot : lots)
+    ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO bolle (num, data, programma, bolla, produttore) VALUES ") +
+                       QString::fromLatin1(lot)));
+  start();
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TRicercaBolle&>(d);
+    w.show();
+    EXPECT_EQ(w.NumMax->text().trimmed(), QStringLiteral("4")) << "every lot at first";
+    QTest::keyClicks(w.CodProd, QStringLiteral("1"));
+    w.FiltroData->setChecked(true);
+    w.DataDa->setDate(QDate(2026, 12, 2));
+    w.DataA->setDate(QDate(2026, 12, 4));
+    QTest::mouseClick(w.Cerca, Qt::LeftButton);
+    EXPECT_EQ(w.NumMax->text().trimmed(), QStringLiteral("2"));
+    w.Programma->setCurrentIndex(w.Programma->findData(QStringLiteral("07")));
+    QTest::mouseClick(w.Cerca, Qt::LeftButton);
+    EXPECT_EQ(w.ListaBox->count(), 1);
+    shot(w, "archive-search.png");
+    w.selectRow(0);
+    QTest::mouseClick(w.Apri, Qt::LeftButton);
+    w.reject();
+    return d.result();
+  });
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TNewBolla&>(d);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Modifica Bolla N:  4"));
+    w.show();
+    EXPECT_EQ(w.Numero->text(), QStringLiteral("A4"));
+    EXPECT_EQ(w.NomeProd->text(), QStringLiteral("Azienda 1"));
+    w.reject();
+    return d.result();
+  });
+  menu("OpzioniArchivio1");
+  EXPECT_TRUE(env.ui.allAnswersTaken());
 }
