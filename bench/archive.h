@@ -65,6 +65,21 @@ inline bool fillArchive(TDatabase& db, int lots, int producers = 0) {
   return d.commit();
 }
 
+// A fresh archive on the target, filled; false (and why on stderr) when it cannot be had.
+inline bool prepareArchive(TDataModule1& dm, const QString& engine, int lots, int producers = 0) {
+  if (const auto e = dm.Database1.createTables()) {
+    std::fprintf(stderr, "%s: %s\n", engine.toLocal8Bit().constData(), e->toLocal8Bit().constData());
+    return false;
+  }
+  QSqlQuery(dm.Database1.db()).exec(QStringLiteral("DELETE FROM bolle"));
+  QSqlQuery(dm.Database1.db()).exec(QStringLiteral("DELETE FROM produttori"));
+  if (!fillArchive(dm.Database1, lots, producers)) return false;
+  if (engine == QLatin1String("PostgreSQL"))
+    for (const char* table : {"ANALYZE bolle", "ANALYZE produttori"})
+      QSqlQuery(dm.Database1.db()).exec(QString::fromLatin1(table));
+  return true;
+}
+
 // The client's time for a script of statements, read from a file; -1 when it failed.
 inline double client(const QString& program, const QStringList& args, const QByteArray& script,
                      const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {

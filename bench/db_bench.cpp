@@ -29,13 +29,7 @@ void run(const QString& engine, const TDatabase::Target& target, int lots, const
          const QStringList& clientArgs, const QProcessEnvironment& clientEnv) {
   ModalUi ui(ModalUi::Mode::Scripted);
   TDataModule1 dm(target, ui);
-  if (const auto e = dm.Database1.createTables()) {
-    std::fprintf(stderr, "%s: %s\n", engine.toLocal8Bit().constData(), e->toLocal8Bit().constData());
-    return;
-  }
-  QSqlQuery(dm.Database1.db()).exec(QStringLiteral("DELETE FROM bolle"));
-  if (!bench::fillArchive(dm.Database1, lots)) return;
-  if (engine == QLatin1String("PostgreSQL")) QSqlQuery(dm.Database1.db()).exec(QStringLiteral("ANALYZE bolle"));
+  if (!bench::prepareArchive(dm, engine, lots)) return;
 
   TTable& t = dm.Table3;
   t.Open();

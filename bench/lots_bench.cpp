@@ -51,14 +51,7 @@ void run(const QString& engine, const TDatabase::Target& target, int lots, int p
          const QStringList& args, const QProcessEnvironment& env) {
   ModalUi ui(ModalUi::Mode::Scripted);
   TDataModule1 dm(target, ui);
-  if (const auto e = dm.Database1.createTables()) {
-    std::fprintf(stderr, "%s: %s\n", engine.toLocal8Bit().constData(), e->toLocal8Bit().constData());
-    return;
-  }
-  QSqlQuery(dm.Database1.db()).exec(QStringLiteral("DELETE FROM bolle"));
-  QSqlQuery(dm.Database1.db()).exec(QStringLiteral("DELETE FROM produttori"));
-  if (!bench::fillArchive(dm.Database1, lots, producers)) return;
-  if (engine == QLatin1String("PostgreSQL")) for (const char* table : {"ANALYZE bolle", "ANALYZE produttori"}) QSqlQuery(dm.Database1.db()).exec(QString::fromLatin1(table));
+  if (!bench::prepareArchive(dm, engine, lots, producers)) return;
 
   LotArchive archive(dm);
   LotArchive::Listing listing;

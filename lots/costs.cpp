@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "base/fields.h"
 #include "base/listwindow.h"
 #include "base/text.h"
 
@@ -162,13 +163,7 @@ TImpCosti::TImpCosti(QWidget* parent) : QDialog(parent) {
   g->addWidget(CostoMinutoE, 5, 2);
   g->addWidget(new QLabel(QStringLiteral("EUR")), 5, 3);
   v->addLayout(g);
-  auto* save = new QPushButton(tr("Salva"), this);
-  save->setObjectName(QStringLiteral("Salva"));
-  save->setAutoDefault(false);
-  v->addWidget(save, 0, Qt::AlignRight);
-  connect(save, &QPushButton::clicked, this, [this] {
-    if (!saveAction || saveAction()) accept();
-  });
+  fields::addSaveButton(this, v, &saveAction);
   resize(420, 260);
 }
 
@@ -202,13 +197,7 @@ TImpAzienda::TImpAzienda(QWidget* parent) : QDialog(parent) {
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setFont(fixedPitchFont());
   v->addWidget(Memo1);
-  auto* save = new QPushButton(tr("Salva"), this);
-  save->setObjectName(QStringLiteral("Salva"));
-  save->setAutoDefault(false);
-  v->addWidget(save, 0, Qt::AlignRight);
-  connect(save, &QPushButton::clicked, this, [this] {
-    if (!saveAction || saveAction()) accept();
-  });
+  fields::addSaveButton(this, v, &saveAction);
   // At most 96 characters, not counting the line breaks.
   connect(Memo1, &QPlainTextEdit::textChanged, this, [this] {
     const QString t = Memo1->toPlainText();

@@ -119,15 +119,19 @@ bool LotEditor::openLotInEditor(int n, LotArchive& archive) {
   return true;
 }
 
+namespace {
+// The lot's data as the editor shows them and as the record keeps them.
+constexpr std::pair<QString LotEditorModel::*, QString LotRecord::*> kLotData[] = {
+    {&LotEditorModel::numero, &LotRecord::bolla},          {&LotEditorModel::note, &LotRecord::note},
+    {&LotEditorModel::codProd, &LotRecord::produttore},    {&LotEditorModel::nomeProd, &LotRecord::producerName},
+    {&LotEditorModel::totalePart, &LotRecord::totpartita}, {&LotEditorModel::codBar, &LotRecord::codicebarre},
+};
+}  // namespace
+
 void LotEditor::fillLotData() {
-  model_.numero = record_.bolla;
+  for (const auto& [shown, kept] : kLotData) model_.*shown = record_.*kept;
   model_.date = record_.date;
   model_.time = record_.time;
-  model_.note = record_.note;
-  model_.codProd = record_.produttore;
-  model_.nomeProd = record_.producerName;
-  model_.totalePart = record_.totpartita;
-  model_.codBar = record_.codicebarre;
 }
 
 void LotEditor::refreshLotEditor() {
@@ -246,13 +250,8 @@ QString LotEditor::limitedNote(const QString& text) {
 const LotRecord& LotEditor::takeAll() {
   takeEdits();
   record_.programma = model_.programLabel;
+  for (const auto& [shown, kept] : kLotData) record_.*kept = model_.*shown;
   record_.date = model_.date;
   record_.time = model_.time;
-  record_.bolla = model_.numero;
-  record_.note = model_.note;
-  record_.produttore = model_.codProd;
-  record_.producerName = model_.nomeProd;
-  record_.totpartita = model_.totalePart;
-  record_.codicebarre = model_.codBar;
   return record_;
 }

@@ -19,6 +19,11 @@ QString tr(const char* s) { return QCoreApplication::translate("Lots", s); }
 constexpr const char* kLotsFile = "bolle.dat";
 
 QString conversionError(const QString& value) { return tr("'%1' non è un valore intero valido").arg(value); }
+
+// A new lot or producer went under another number than the one its window announced.
+void tellIfRenumbered(ModalUi& ui, const QString& text, int stored, int announced) {
+  if (stored != announced) ui.message(text.arg(stored).arg(announced), ModalUi::Icon::Information);
+}
 }  // namespace
 
 Lots::Lots(TDataModule1& data, Programs& programs, const MachineConfig& config, ModalUi& ui, const QDir& workDir,
@@ -78,25 +83,44 @@ void Lots::NuovaBollaClick() {
   w.saveAction = [this, announced] {
     const std::optional<int> stored = archive.storeLot(announced, editor.takeAll(), LotArchive::StoreMode::New);
     if (!stored) return false;
-    if (*stored != announced)
-      ui_.message(tr("La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo")
-                      .arg(*stored).arg(announced),
-                  ModalUi::Icon::Information);
+    tellIfRenumbered(ui_, tr("La bolla è stata registrata con il numero %1: il numero %2 è stato preso nel frattempo"),
+                     *stored, announced);
     return true;
   };
   ui_.exec(w);
   w.saveAction = {};
 }
 
-void Lots::ModificaBollaClick() {
-  programs_.RefreshProgramList();
+std::optional<int> Lots::pickLot() {
   const LotArchive::Listing listing = archive.buildLotList();
-  if (!listing.read) return;
+  if (!listing.read) return std::nullopt;
   TListaBolla& list = *windows_.list;
   list.setEntries(listing.entries);
   list.clearChoice();
-  if (ui_.exec(list) != QDialog::Accepted || list.chosenIndex() < 0) return;
-  editLot(list.chosenLot());
+  if (ui_.exec(list) != QDialog::Accepted || list.chosenIndex() < 0) return std::nullopt;
+  return list.chosenLot();
+}
+
+std::optional<QString> Lots::pickProducer() {
+  TListaProduttori& list = *windows_.producerList;
+  const Producers::Listing listing = producers.buildProducerList();
+  if (!listing.read) return std::nullopt;
+  list.restore();
+  list.setEntries(listing.entries);
+  list.clearChoice();
+  if (ui_.exec(list) != QDialog::Accepted || list.chosenIndex() < 0) return std::nullopt;
+  return list.chosenData().toString();
+}
+
+bool Lots::codeIsWhole(const TProduttori& w) {
+  if (text::strictInt(w.Edit1->text().trimmed())) return true;
+  ui_.message(conversionError(w.Edit1->text()), ModalUi::Icon::Error);
+  return false;
+}
+
+void Lots::ModificaBollaClick() {
+  programs_.RefreshProgramList();
+  if (const auto n = pickLot()) editLot(*n);
 }
 
 void Lots::editLot(int n) {
@@ -118,13 +142,7 @@ void Lots::editLot(int n) {
 }
 
 void Lots::CancellaBollaClick() {
-  const LotArchive::Listing listing = archive.buildLotList();
-  if (!listing.read) return;
-  TListaBolla& list = *windows_.list;
-  list.setEntries(listing.entries);
-  list.clearChoice();
-  if (ui_.exec(list) != QDialog::Accepted || list.chosenIndex() < 0) return;
-  archive.deleteLot(list.chosenLot());
+  if (const auto n = pickLot()) archive.deleteLot(*n);
 }
 
 void Lots::AzzeramentoBolleClick() {
@@ -180,24 +198,16 @@ bool Lots::Dati1Click() {
 }
 
 void Lots::ModificaProduttoreClick() {
-  TListaProduttori& list = *windows_.producerList;
-  const Producers::Listing listing = producers.buildProducerList();
-  if (!listing.read) return;
-  list.restore();
-  list.setEntries(listing.entries);
-  list.clearChoice();
-  if (ui_.exec(list) != QDialog::Accepted || list.chosenIndex() < 0) return;
-  const QString code = list.chosenData().toString();
+  const std::optional<QString> chosen = pickProducer();
+  if (!chosen) return;
+  const QString code = *chosen;
   if (const auto name = producers.loadProducer(code)) producerName_ = *name;
   TProduttori& w = *windows_.producer;
   w.Edit1->setText(code);
   w.Edit2->setText(producerName_);
   // The code is not changed by the edit: whatever number is typed, the producer keeps it.
   w.saveAction = [this, &w, code] {
-    if (!text::strictInt(w.Edit1->text().trimmed())) {
-      ui_.message(conversionError(w.Edit1->text()), ModalUi::Icon::Error);
-      return false;
-    }
+    if (!codeIsWhole(w)) return false;
     producerName_ = w.Edit2->text();
     return producers.storeProducer(code, producerName_);
   };
@@ -213,17 +223,13 @@ void Lots::NuovoProduttoreClick() {
   w.Edit1->setText(QString::number(announced));
   w.Edit2->clear();
   w.saveAction = [this, &w, announced] {
-    if (!text::strictInt(w.Edit1->text().trimmed())) {
-      ui_.message(conversionError(w.Edit1->text()), ModalUi::Icon::Error);
-      return false;
-    }
+    if (!codeIsWhole(w)) return false;
     producerName_ = w.Edit2->text();
     const std::optional<int> stored = producers.newProducer(producerName_);
     if (!stored) return false;
-    if (*stored != announced)
-      ui_.message(tr("Il produttore è stato registrato con il numero %1: il numero %2 è stato preso nel frattempo")
-                      .arg(*stored).arg(announced),
-                  ModalUi::Icon::Information);
+    tellIfRenumbered(ui_,
+                     tr("Il produttore è stato registrato con il numero %1: il numero %2 è stato preso nel frattempo"),
+                     *stored, announced);
     return true;
   };
   ui_.exec(w);
@@ -231,14 +237,7 @@ void Lots::NuovoProduttoreClick() {
 }
 
 void Lots::CancellaProduttoreClick() {
-  TListaProduttori& list = *windows_.producerList;
-  const Producers::Listing listing = producers.buildProducerList();
-  if (!listing.read) return;
-  list.restore();
-  list.setEntries(listing.entries);
-  list.clearChoice();
-  if (ui_.exec(list) != QDialog::Accepted || list.chosenIndex() < 0) return;
-  producers.deleteProducer(list.chosenData().toString());
+  if (const auto code = pickProducer()) producers.deleteProducer(*code);
 }
 
 void Lots::loadCosts() {

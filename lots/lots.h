@@ -88,6 +88,11 @@ class Lots {
 
  private:
   void searchArchive();
+  // The lot or producer the operator picks in its list; nothing when cancelled.
+  std::optional<int> pickLot();
+  std::optional<QString> pickProducer();
+  // The producer window's code must be a whole number (the operator is told otherwise).
+  bool codeIsWhole(const TProduttori& w);
 
   Programs& programs_;
   ModalUi& ui_;

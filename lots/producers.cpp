@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QVBoxLayout>
 
+#include "base/fields.h"
 #include "base/modalui.h"
 #include "base/text.h"
 #include "db/databaseacc.h"
@@ -120,11 +121,5 @@ TProduttori::TProduttori(QWidget* parent) : QDialog(parent) {
   form->addRow(tr("codice produttore"), Edit1);
   form->addRow(tr("descrizione produttore"), Edit2);
   v->addLayout(form);
-  auto* save = new QPushButton(tr("Salva"), this);
-  save->setObjectName(QStringLiteral("Salva"));
-  save->setDefault(true);
-  v->addWidget(save, 0, Qt::AlignRight);
-  connect(save, &QPushButton::clicked, this, [this] {
-    if (!saveAction || saveAction()) accept();
-  });
+  fields::addSaveButton(this, v, &saveAction)->setDefault(true);
 }
