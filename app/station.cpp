@@ -19,6 +19,7 @@
 #include "programs/programs.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
+#include "reports/reports.h"
 #include "base/text.h"
 #include "sampling/maincycle.h"
 #include "sampling/runcommands.h"
@@ -70,7 +71,7 @@ namespace {
 QString tr(const char* s) { return QCoreApplication::translate("Station", s); }
 const QString kOff = QStringLiteral("0 - Centralina off ");
 // The menu entries of the commands that talk to the board.
-constexpr const char* kBoardCommands[] = {"Programma1", "Start1", "Totali1"};
+constexpr const char* kBoardCommands[] = {"Programma1", "Start1", "Totali1", "Stampa3"};
 }  // namespace
 
 // The board's side: used by the board's worker only (inline: by the window's thread).
@@ -101,7 +102,7 @@ struct Station::BoardSide {
 };
 
 Station::Station(StationEnvironment& env, StationView& view, QObject& window, TNewProgram& editor,
-                 TListaProgrammi& list, const LotWindows& lotWindows)
+                 TListaProgrammi& list, const LotWindows& lotWindows, TPeriodoStampa* period)
     : env_(env),
       view_(view),
       window_(window),
@@ -132,6 +133,9 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, TN
       if (worker_ && worker_->started()) onBoard(tr("Costi del personale"), apply);
       else apply(*board_);
     };
+    reports_ = std::make_unique<Reports>(*data_, *programs_, *lots_, configuration_.config(), env.ui, env.workDir,
+                                         Reports::Windows{lotWindows.list, &list_, lotWindows.producerList, period});
+    reports_->preview = [this] { return preview_; };
   }
   boardView_ = std::make_unique<ThreadView>(view_, window_);
   board_ = std::make_unique<BoardSide>(env, *boardView_);
@@ -184,7 +188,7 @@ void Station::guarded(F&& work) {
   }
 }
 
-void Station::onBoard(const QString& what, std::function<void(BoardSide&)> work) {
+void Station::onBoard(const QString& what, std::function<void(BoardSide&)> work, std::function<void()> then) {
   if (stopping_ || closed_) return;
   // The window says the command is under way until the worker has done it, and the
   // commands that talk to the board wait for it.
@@ -193,15 +197,16 @@ void Station::onBoard(const QString& what, std::function<void(BoardSide&)> work)
     view_.setBusy(true);
     for (const char* entry : kBoardCommands) view_.setEnabled(QString::fromLatin1(entry), false);
   }
-  worker_->post([this, work = std::move(work)] {
+  worker_->post([this, work = std::move(work), then = std::move(then)] {
     work(*board_);
     publishSnapshot();
-    const auto done = [this] {
+    const auto done = [this, then] {
       if (--boardWork_ == 0) {
         view_.setPanel(4, QString(), Qt::AlignLeft);
         view_.setBusy(false);
         for (const char* entry : kBoardCommands) view_.setEnabled(QString::fromLatin1(entry), true);
       }
+      if (then && !stopping_ && !closed_) guarded(then);
     };
     if (worker_->mode() == BoardWorker::Mode::Inline) done();
     else QMetaObject::invokeMethod(&window_, done, Qt::QueuedConnection);
@@ -377,7 +382,8 @@ void Station::ApplyConfiguration() {
 void Station::FormKeyDown(int key) {
   const bool on = snapshot().boardOn;
   // A command the board has not finished yet: the keys of the board's commands wait.
-  if (boardWork_ > 0 && (key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F6 || key == Qt::Key_F8)) {
+  if (boardWork_ > 0 &&
+      (key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F6 || key == Qt::Key_F7 || key == Qt::Key_F8)) {
     env_.ui.beep();
     return;
   }
@@ -386,6 +392,7 @@ void Station::FormKeyDown(int key) {
     case Qt::Key_F3: Dati1Click(); break;
     case Qt::Key_F2: if (on) Programma1Click(); break;
     case Qt::Key_F6: if (on) ModificaPU1Click(); break;
+    case Qt::Key_F7: if (on) Stampa3Click(); break;
     case Qt::Key_F8: if (on) Start1Click(); break;
     default: break;
   }
@@ -508,3 +515,22 @@ void Station::CostiPersonaleClick() {
     if (lots_ && lots_->CostiClick() && snapshot().boardOn) Totali1Click();
   });
 }
+
+void Station::Stampa3Click() {
+  guarded([this] {
+    if (!reports_) return;
+    if (!snapshot().boardOn) {
+      env_.ui.message(tr("La centralina è spenta, accenderla per favore!"), ModalUi::Icon::Error);
+      return;
+    }
+    // The totals are read again first; the report prints what that reading stored.
+    onBoard(tr("Lettura dei totali per la stampa"), [](BoardSide& b) { b.runCommands.TotaliClick(); }, [this] {
+      const BoardSnapshot s = snapshot();
+      reports_->printLotInProgress(s.currentProgram, s.productionText, s.costText);
+    });
+  });
+}
+
+void Station::StampaBollaClick() { guarded([this] { if (reports_) reports_->StampaBollaClick(); }); }
+void Station::StampaProgrammaClick() { guarded([this] { if (reports_) reports_->StampaProgrammaClick(); }); }
+void Station::StampaProduttoreClick() { guarded([this] { if (reports_) reports_->StampaProduttoreClick(); }); }

@@ -27,6 +27,8 @@ class StationView;
 class TDataModule1;
 class TListaProgrammi;
 class TNewProgram;
+class TPeriodoStampa;
+class Reports;
 class cSelvik;
 struct RunContext;
 
@@ -73,8 +75,12 @@ struct BoardSnapshot {
   bool boardOn = false;
   int currentProgram = 9999;
   int lastBoardState = 0;
+  QString productionText;
+  QString costText;
 
-  static BoardSnapshot of(const RunState& s) { return {s.boardOn, s.currentProgram, s.lastBoardState}; }
+  static BoardSnapshot of(const RunState& s) {
+    return {s.boardOn, s.currentProgram, s.lastBoardState, s.productionText, s.costText};
+  }
 };
 
 // The station: everything that lives for the whole run, and the show and close sequences.
@@ -89,7 +95,7 @@ struct BoardSnapshot {
 class Station {
  public:
   Station(StationEnvironment& env, StationView& view, QObject& window, TNewProgram& editor, TListaProgrammi& list,
-          const LotWindows& lotWindows = {});
+          const LotWindows& lotWindows = {}, TPeriodoStampa* period = nullptr);
   ~Station();
   Station(const Station&) = delete;
   Station& operator=(const Station&) = delete;
@@ -141,6 +147,14 @@ class Station {
   void ModificaProduttoreClick();
   void NuovoProduttoreClick();
   void CancellaProduttoreClick();
+  // The prints: F7 (the lot in progress, after the totals are read again), a stored lot,
+  // a program, a producer's lots. "Preview stampa" chooses the preview.
+  void Stampa3Click();
+  void StampaBollaClick();
+  void StampaProgrammaClick();
+  void StampaProduttoreClick();
+  void setPreview(bool preview) { preview_ = preview; }
+  Reports* reports() { return reports_.get(); }
   // "Costi personale" and "Dati azienda" of the installation menu.
   void CostiPersonaleClick();
   void DatiAziendaClick();
@@ -169,7 +183,8 @@ class Station {
   void guarded(F&& work);
   // Hands work to the board's worker; `what` shows in the status bar, with the busy
   // cursor, until it is done.
-  void onBoard(const QString& what, std::function<void(BoardSide&)> work);
+  // `then` runs on the window's thread once the work is done.
+  void onBoard(const QString& what, std::function<void(BoardSide&)> work, std::function<void()> then = {});
   void publishSnapshot();
   // Hands a stored edit of program n to the worker, for a board that still runs n.
   void sendEditedProgram(int n, const ProgramEditorModel& edited);
@@ -187,6 +202,8 @@ class Station {
   std::unique_ptr<Programs> programs_;
   std::unique_ptr<ProgramCommands> programCommands_;
   std::unique_ptr<Lots> lots_;
+  std::unique_ptr<Reports> reports_;
+  bool preview_ = false;
   bool lotInProgress_ = false;  // the start-up found a lot in progress
   std::unique_ptr<StationView> boardView_;
   std::unique_ptr<BoardSide> board_;

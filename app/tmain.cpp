@@ -25,6 +25,7 @@
 #include "lots/tmoddati.h"
 #include "lots/tnewbolla.h"
 #include "lots/tricercabolle.h"
+#include "reports/reports.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
 #include "sampling/maincycle.h"
@@ -67,6 +68,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   impCosti_ = std::make_unique<TImpCosti>(this);
   impAzienda_ = std::make_unique<TImpAzienda>(this);
   ricercaBolle_ = std::make_unique<TRicercaBolle>(this);
+  periodoStampa_ = std::make_unique<TPeriodoStampa>(this);
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -95,7 +97,8 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   lotWindows.costs = impCosti_.get();
   lotWindows.company = impAzienda_.get();
   lotWindows.search = ricercaBolle_.get();
-  station_ = std::make_unique<Station>(env, *this, *this, *newProgram_, *listaProgrammi_, lotWindows);
+  station_ = std::make_unique<Station>(env, *this, *this, *newProgram_, *listaProgrammi_, lotWindows,
+                                       periodoStampa_.get());
 
   // Inline, the main cycle runs from this timer from the start; while there is no
   // controller link it does no board work. With the board's worker, the worker ticks.
@@ -137,6 +140,7 @@ void TMain::buildMenus() {
   run("Start1", tr("&Azzeramento   (F8)"), [this] { station_->Start1Click(); });
   run("Dati1", tr("&Dati   (F3)"), [this] { station_->Dati1Click(); });
   run("Totali1", tr("&Totali"), [this] { station_->Totali1Click(); });
+  run("Stampa3", tr("&Stampa   (F7)"), [this] { station_->Stampa3Click(); });
 
   QMenu* programmi = menuBar()->addMenu(tr("&Programmi"));
   programmi->setObjectName(QStringLiteral("Programmi"));
@@ -150,6 +154,9 @@ void TMain::buildMenus() {
   item(programmi, "Nuovo1", tr("&Nuovo"), &TMain::Nuovo1Click);
   item(programmi, "Copia1", tr("Co&pia"), nullptr)->setEnabled(false);
   item(programmi, "Cancella1", tr("&Cancella"), &TMain::Cancella1Click);
+  QAction* stampaProgramma = programmi->addAction(tr("&Stampa"));
+  stampaProgramma->setObjectName(QStringLiteral("StampaProgramma1"));
+  connect(stampaProgramma, &QAction::triggered, this, [this] { station_->StampaProgrammaClick(); });
   programmi->addSeparator();
   item(programmi, "Controldbase1", tr("Control dbase"), &TMain::Controldbase1Click);
 
@@ -164,6 +171,7 @@ void TMain::buildMenus() {
   command(bolle, "ModificaBolla1", tr("&Modifica"), &Station::ModificaBollaClick);
   command(bolle, "NuovaBolla1", tr("&Nuova"), &Station::NuovaBollaClick);
   command(bolle, "CancellaBolla1", tr("&Cancella"), &Station::CancellaBollaClick);
+  command(bolle, "StampaBolla1", tr("&Stampa"), &Station::StampaBollaClick);
   bolle->addSeparator();
   command(bolle, "OpzioniArchivio1", tr("&Opzioni Archivio"), &Station::OpzioniArchivioClick);
   bolle->addSeparator();
@@ -174,6 +182,7 @@ void TMain::buildMenus() {
   command(produttori, "ModificaProduttore1", tr("&Modifica"), &Station::ModificaProduttoreClick);
   command(produttori, "NuovoProduttore1", tr("&Nuovo"), &Station::NuovoProduttoreClick);
   command(produttori, "CancellaProduttore1", tr("&Cancella"), &Station::CancellaProduttoreClick);
+  command(produttori, "StampaProduttore1", tr("&Stampa"), &Station::StampaProduttoreClick);
   produttori->addSeparator();
   // Emptying the producers would leave the stored lots with codes of nobody.
   command(produttori, "AzzeraProduttori1", tr("&Azzera Produttori"), nullptr)->setEnabled(false);
@@ -309,6 +318,7 @@ QWidget* TMain::buildSidePanel() {
   auto* preview = new QCheckBox(tr("Preview stampa"), lot);
   preview->setObjectName(QStringLiteral("PreviewStampa"));
   lg->addWidget(preview, 2, 0, 1, 2);
+  connect(preview, &QCheckBox::toggled, this, [this](bool on) { station_->setPreview(on); });
   v->addWidget(lot);
 
   auto* machine = new QGroupBox(tr("Macchina"), panel);

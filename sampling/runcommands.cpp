@@ -112,7 +112,8 @@ void RunCommands::hourlyProduction() {
     const double quintals = static_cast<double>(current - s.productionBaseline) / (minutes / 60.0) / 100000.0;
     p = static_cast<qint64>(std::nearbyint(quintals));
   }
-  c_.view.setText(QStringLiteral("Production"), productionText(p));
+  s.productionText = productionText(p);
+  c_.view.setText(QStringLiteral("Production"), s.productionText);
   crewCost();
 }
 
@@ -130,6 +131,7 @@ void RunCommands::crewCost() {
   // Without a crew cost there is nothing to show. (The cost so far is not what decides
   // it: right after a zero it is 0, and the cost would never be shown again.)
   if (s.costPerMinute <= 0) {
+    s.costText.clear();
     c_.view.setText(QStringLiteral("Costo"), QString());
     return;
   }
@@ -142,5 +144,6 @@ void RunCommands::crewCost() {
     s.costPerKgEur = s.costPerKgLire / RunState::kLirePerEur;
     perKg = s.costPerKgEur;
   }
-  c_.view.setText(QStringLiteral("Costo"), costText(s.costSoFar, perKg));
+  s.costText = costText(s.costSoFar, perKg);
+  c_.view.setText(QStringLiteral("Costo"), s.costText);
 }

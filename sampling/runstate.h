@@ -46,6 +46,9 @@ struct RunState {
   qint64 costSoFar = 0;
   double costPerKgLire = 0;
   double costPerKgEur = 0;
+  // The last texts of the hourly production and of the cost, as the lot report prints them.
+  QString productionText;
+  QString costText;
 
   // The start-up values, with the production measure starting at `now`.
   void reset(const QDateTime& now);
