@@ -6,10 +6,28 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cups/cups.h>
+
 #include "base/modalui.h"
 
 namespace {
 QString tr(const char* s) { return QCoreApplication::translate("ReportOutput", s); }
+
+// Why the print system will not take a job for the queue now (it refuses jobs, or it is
+// stopped); empty when it will, or when the printer is no queue of its.
+QString refusal(const QString& queue) {
+  cups_dest_t* dests = nullptr;
+  const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+  QString why;
+  if (cups_dest_t* d = cupsGetDest(queue.toUtf8().constData(), nullptr, count, dests)) {
+    const char* accepting = cupsGetOption("printer-is-accepting-jobs", d->num_options, d->options);
+    const char* state = cupsGetOption("printer-state", d->num_options, d->options);
+    if (accepting && qstrcmp(accepting, "false") == 0) why = tr("la coda non accetta lavori");
+    else if (state && qstrcmp(state, "5") == 0) why = tr("la stampante è ferma");
+  }
+  cupsFreeDests(count, dests);
+  return why;
+}
 
 void prepare(QPrinter& printer, const QString& title) {
   printer.setPageSize(QPageSize(QPageSize::A4));
@@ -78,11 +96,20 @@ bool ReportOutput::print(const report::Document& document, const Request& reques
     return toPdf(document, request.pdfName);
   prepare(*printer, document.title);
   printer->setCopyCount(std::max(1, request.copies));
-  const QString where = printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : printer->printerName();
-  if (!report::paint(document, *printer) || printer->printerState() == QPrinter::Error) {
-    ui_.message(tr("La stampa su %1 non è riuscita: la stampante non ha accettato il lavoro").arg(where),
-                ModalUi::Icon::Error);
+  const bool queue = printer->outputFormat() == QPrinter::NativeFormat;
+  const QString where = queue ? printer->printerName() : printer->outputFileName();
+  const auto fail = [&](const QString& why) {
+    ui_.message(tr("La stampa su %1 non è riuscita: %2").arg(where, why), ModalUi::Icon::Error);
     return false;
+  };
+  // The print system takes the job only when the painting ends, and the printing layer
+  // does not say when it refuses it: the queue is asked first, and its answer read after.
+  if (queue) {
+    if (const QString why = refusal(where); !why.isEmpty()) return fail(why);
   }
+  if (!report::paint(document, *printer) || printer->printerState() == QPrinter::Error)
+    return fail(tr("la stampante non ha accettato il lavoro"));
+  if (queue && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+    return fail(QString::fromUtf8(cupsLastErrorString()));
   return true;
 }

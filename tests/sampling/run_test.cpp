@@ -634,3 +634,52 @@ TEST_F(RunFixture, TheDemoArchiveOfTheTrialStationLoadsAndGrades) {
     return sum > 0;
   }));
 }
+
+TEST_F(RunFixture, F7ReadsTheTotalsAgainAndPrintsTheLotInProgress) {
+  storeProgram(7, QStringLiteral("Pesche gialle"));
+  env.writeFile(QStringLiteral("c31.cst"), " 1 37486 0     0 0     0");
+  start();
+  poll();
+  sim([](SimBoard& b) {
+    std::array<int, 16> limits{};
+    for (int i = 0; i < 16; ++i) limits[i] = 80 + 20 * i;
+    b.selectProgram(7, limits);
+  });
+  poll();
+  ASSERT_EQ(main->runState().currentProgram, 7);
+  // The operator's lot data, then more fruit: F7 prints what the board counts now.
+  Lots& lots = *main->station().lots();
+  lots.lotData.codice = QStringLiteral("12");
+  lots.lotData.descrizione = QStringLiteral("Verdi Frutta");
+  lots.lotData.note = QStringLiteral("campione serale");
+  sim([](SimBoard& b) { b.setTotal(0, 2, 2500); });
+  env.clock.advance(30 * 60 * 1000);
+  const QString pdf = env.path(QStringLiteral("bolla_in_corso.pdf"));
+  env.ui.expectMessage(QStringLiteral("Nessuna stampante installata: la stampa è nel file %1").arg(pdf));
+  main->FormKeyDown(Qt::Key_F7);
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  EXPECT_EQ(main->station().lots()->record.programma, QStringLiteral(" 7"));
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  p.waitForFinished(30000);
+  const QString text = QString::fromUtf8(p.readAllStandardOutput());
+  for (const char* expected : {"STAMPA BOLLA", "Totali Temporanei", "Codice Programma :", "07", "Pesche gialle",
+                               "Verdi Frutta", "campione serale", "Produzione oraria", "Costo:"})
+    EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << "\n" << text.toStdString();
+  EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("N2\\s+100-120\\s+2500\\s+100.00")))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Totale Generale\\s+2500")))) << text.toStdString();
+  QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                                                 QStringLiteral("-singlefile"), pdf,
+                                                 QStringLiteral(SCREENSHOT_DIR "/report-lot-in-progress")});
+
+  // A board whose program the archive does not hold: the operator is told, nothing printed.
+  sim([](SimBoard& b) {
+    std::array<int, 16> limits{};
+    for (int i = 0; i < 16; ++i) limits[i] = 80 + 20 * i;
+    b.selectProgram(9, limits);
+  });
+  poll();
+  env.ui.expectMessage(QStringLiteral("errore programma in stampa"));
+  main->FormKeyDown(Qt::Key_F7);
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+}
