@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTimer>
@@ -135,6 +136,21 @@ TEST_F(ReportsFixture, AStoredLotIsPrintedIntoAPdfWhenNoPrinterIsInstalled) {
   EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Totale Q5\\s+500\\s+10\\b")))) << text.toStdString();
   EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Totale Generale\\s+5000")))) << text.toStdString();
   render(env.path(QStringLiteral("bolla3.pdf")), "report-lot");
+}
+
+TEST_F(ReportsFixture, PreviewStampaShowsTheReportInThePreviewInsteadOfPrintingIt) {
+  lot(1, "05", {{"tot1q1", 5}});
+  start();
+  main->own<QCheckBox>(QStringLiteral("PreviewStampa"))->setChecked(true);
+  env.ui.queueDialog([](QDialog& d) { return static_cast<ListWindow&>(d).chooseData(1) ? int(QDialog::Accepted) : 0; });
+  env.ui.queueDialog([](QDialog& d) {
+    EXPECT_NE(qobject_cast<QPrintPreviewDialog*>(&d), nullptr) << "the preview window";
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Bolla 1"));
+    return int(QDialog::Accepted);
+  });
+  main->own<QAction>(QStringLiteral("StampaBolla1"))->trigger();
+  EXPECT_FALSE(QFile::exists(env.path(QStringLiteral("bolla1.pdf"))));
+  EXPECT_TRUE(env.ui.allAnswersTaken());
 }
 
 TEST_F(ReportsFixture, TheProjectionPrintsTheLotsKilogramsAndALotWithoutQuantityItsSample) {
