@@ -1,6 +1,7 @@
 #include "app/station.h"
 
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QDialog>
 
 #include "app/boardworker.h"
@@ -13,6 +14,8 @@
 #include "config/settingsstore.h"
 #include "db/databaseacc.h"
 #include "export/backup.h"
+#include "export/expfildata.h"
+#include "lots/tricercabolle.h"
 #include "link/cSelvik.h"
 #include "link/portmap.h"
 #include "programs/programcommands.h"
@@ -101,13 +104,12 @@ struct Station::BoardSide {
   std::unique_ptr<cSelvik> link;
 };
 
-Station::Station(StationEnvironment& env, StationView& view, QObject& window, TNewProgram& editor,
-                 TListaProgrammi& list, const LotWindows& lotWindows, TPeriodoStampa* period)
+Station::Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows)
     : env_(env),
       view_(view),
       window_(window),
-      editor_(editor),
-      list_(list),
+      editor_(*windows.editor),
+      list_(*windows.list),
       configuration_(env.store, env.workDir, env.ui),
       backup_(std::make_unique<ConfigBackup>(env.store, env.ui)),
       portSelectorItems_({QStringLiteral("non abilitata"), QStringLiteral("COM1"), QStringLiteral("COM2"),
@@ -122,10 +124,11 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, TN
   programCommands_->onCurrentProgramEdited = [this](int n, const ProgramEditorModel& edited) {
     sendEditedProgram(n, edited);
   };
+  const LotWindows& lotWindows = windows.lots;
   if (lotWindows.editor) {
-    LotWindows windows = lotWindows;
-    windows.programList = &list_;
-    lots_ = std::make_unique<Lots>(*data_, *programs_, configuration_.config(), env.ui, env.workDir, windows);
+    LotWindows own = lotWindows;
+    own.programList = &list_;
+    lots_ = std::make_unique<Lots>(*data_, *programs_, configuration_.config(), env.ui, env.workDir, own);
     lots_->lotInProgress = [this] { return lotInProgress_; };
     lots_->onCostsTaken = [this](const crew::Taken& taken) {
       const qint64 perMinute = taken.costPerMinute;
@@ -134,8 +137,15 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, TN
       else apply(*board_);
     };
     reports_ = std::make_unique<Reports>(*data_, *programs_, *lots_, configuration_.config(), env.ui, env.workDir,
-                                         Reports::Windows{lotWindows.list, &list_, lotWindows.producerList, period});
+                                         Reports::Windows{lotWindows.list, &list_, lotWindows.producerList, windows.period});
     reports_->preview = [this] { return preview_; };
+    lotExport_ = std::make_unique<LotExport>(*data_, env.store, env.workDir, env.ui);
+    lotExport_->exportFolder = [this] { return configuration_.config().direxp; };
+    exportRange_ = windows.exportRange;
+    if (TRicercaBolle* search = lotWindows.search) {
+      search->onPrint = [this](int n) { reports_->printStoredLot(n, false); };
+      search->onExport = [this](const QList<int>& lots) { exportSearch(lots); };
+    }
   }
   boardView_ = std::make_unique<ThreadView>(view_, window_);
   board_ = std::make_unique<BoardSide>(env, *boardView_);
@@ -534,3 +544,64 @@ void Station::Stampa3Click() {
 void Station::StampaBollaClick() { guarded([this] { if (reports_) reports_->StampaBollaClick(); }); }
 void Station::StampaProgrammaClick() { guarded([this] { if (reports_) reports_->StampaProgrammaClick(); }); }
 void Station::StampaProduttoreClick() { guarded([this] { if (reports_) reports_->StampaProduttoreClick(); }); }
+
+void Station::exportfrom1Click() {
+  guarded([this] {
+    if (!lotExport_ || !exportRange_) return;
+    if (env_.ui.exec(*exportRange_) != QDialog::Accepted) return;
+    // Whole days: from the first moment of the first date to the last of the second.
+    lotExport_->exportRange(QDateTime(exportRange_->DateTimePicker1->date(), QTime(0, 0)),
+                            QDateTime(exportRange_->DateTimePicker2->date(), QTime(23, 59, 59, 999)));
+  });
+}
+
+void Station::esportagiornaliero1Click() {
+  guarded([this] {
+    if (lotExport_) lotExport_->exportDaily();
+  });
+}
+
+void Station::exportSearch(const QList<int>& lots) {
+  if (!lotExport_) return;
+  const std::optional<QString> folder = lotExport_->folder();
+  if (!folder) return;
+  ModalUi::FileRequest request;
+  request.title = tr("Esporta le bolle trovate");
+  request.initialFolder = *folder;
+  request.initialName = QStringLiteral("bolle.txt");
+  request.filter = tr("Testo per AS400 (*.txt)");
+  request.defaultSuffix = QStringLiteral(".txt");
+  if (const auto path = env_.ui.saveFileName(request)) lotExport_->exportLots(lots, *path);
+}
+
+void Station::FineClick() {
+  guarded([this] {
+    if (env_.ui.message(tr("Vuoi esportare i dati verso AS400 ?"), ModalUi::Icon::Information,
+                        ModalUi::Buttons::YesNo) == ModalUi::Answer::Yes) {
+      // A failed export keeps the station open: nothing is lost.
+      if (!lotExport_ || !lotExport_->exportDaily()) return;
+    }
+    const auto finish = [this] {
+      const BoardSnapshot s = snapshot();
+      // The lot in progress is kept for the next start when the board runs a program of
+      // the archive (not the 9999 of a board never heard, nor the 999 of one identified).
+      if (s.currentProgram >= 1 && s.currentProgram <= 99) {
+        LotHeader header;
+        header.program = QString::number(s.currentProgram);
+        // The producer the operator typed last; `temporary` keeps producers as numbers.
+        const QString producer = lots_ ? lots_->lotData.codice.trimmed() : QString();
+        header.producer = text::strictInt(producer) ? producer : QStringLiteral("0");
+        if (!header.StoreLotHeader(*data_)) return;  // told; the station stays open
+      }
+      view_.closeWhenIdle();
+    };
+    if (!snapshot().boardOn) {
+      finish();
+      return;
+    }
+    onBoard(tr("Lettura dei totali"), [](BoardSide& b) {
+      b.runCommands.TotaliClick();
+      if (b.state.productionBaseline == 0 && b.totals.G > 0) b.state.productionBaseline = b.totals.G;
+    }, finish);
+  });
+}

@@ -28,6 +28,8 @@ class TDataModule1;
 class TListaProgrammi;
 class TNewProgram;
 class TPeriodoStampa;
+class Texpfiltdata;
+class LotExport;
 class Reports;
 class cSelvik;
 struct RunContext;
@@ -94,8 +96,15 @@ struct BoardSnapshot {
 // reader, the print-server client) are owned here too.
 class Station {
  public:
-  Station(StationEnvironment& env, StationView& view, QObject& window, TNewProgram& editor, TListaProgrammi& list,
-          const LotWindows& lotWindows = {}, TPeriodoStampa* period = nullptr);
+  // The windows the commands show, created by the main window.
+  struct Windows {
+    TNewProgram* editor = nullptr;
+    TListaProgrammi* list = nullptr;
+    LotWindows lots;              // none: no lots, reports or exports (tests of the cycle)
+    TPeriodoStampa* period = nullptr;
+    Texpfiltdata* exportRange = nullptr;
+  };
+  Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows);
   ~Station();
   Station(const Station&) = delete;
   Station& operator=(const Station&) = delete;
@@ -154,6 +163,12 @@ class Station {
   void StampaProgrammaClick();
   void StampaProduttoreClick();
   void setPreview(bool preview) { preview_ = preview; }
+  // The exports for the host computer, and the exit command.
+  void exportfrom1Click();
+  void esportagiornaliero1Click();
+  void FineClick();
+  // The export of the lots the archive search lists.
+  void exportSearch(const QList<int>& lots);
   Reports* reports() { return reports_.get(); }
   // "Costi personale" and "Dati azienda" of the installation menu.
   void CostiPersonaleClick();
@@ -203,6 +218,8 @@ class Station {
   std::unique_ptr<ProgramCommands> programCommands_;
   std::unique_ptr<Lots> lots_;
   std::unique_ptr<Reports> reports_;
+  std::unique_ptr<LotExport> lotExport_;
+  Texpfiltdata* exportRange_ = nullptr;
   bool preview_ = false;
   bool lotInProgress_ = false;  // the start-up found a lot in progress
   std::unique_ptr<StationView> boardView_;

@@ -25,6 +25,7 @@
 #include "lots/tmoddati.h"
 #include "lots/tnewbolla.h"
 #include "lots/tricercabolle.h"
+#include "export/expfildata.h"
 #include "reports/reports.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
@@ -69,6 +70,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   impAzienda_ = std::make_unique<TImpAzienda>(this);
   ricercaBolle_ = std::make_unique<TRicercaBolle>(this);
   periodoStampa_ = std::make_unique<TPeriodoStampa>(this);
+  expfiltdata_ = std::make_unique<Texpfiltdata>(this);
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -88,17 +90,21 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   buildStatusBar();
   resize(1280, 800);
 
-  LotWindows lotWindows;
-  lotWindows.editor = newBolla_.get();
-  lotWindows.list = listaBolla_.get();
-  lotWindows.data = modDati_.get();
-  lotWindows.producerList = listaProduttori_.get();
-  lotWindows.producer = produttori_.get();
-  lotWindows.costs = impCosti_.get();
-  lotWindows.company = impAzienda_.get();
-  lotWindows.search = ricercaBolle_.get();
-  station_ = std::make_unique<Station>(env, *this, *this, *newProgram_, *listaProgrammi_, lotWindows,
-                                       periodoStampa_.get());
+  Station::Windows windows;
+  windows.editor = newProgram_.get();
+  windows.list = listaProgrammi_.get();
+  LotWindows& lots = windows.lots;
+  lots.editor = newBolla_.get();
+  lots.list = listaBolla_.get();
+  lots.data = modDati_.get();
+  lots.producerList = listaProduttori_.get();
+  lots.producer = produttori_.get();
+  lots.costs = impCosti_.get();
+  lots.company = impAzienda_.get();
+  lots.search = ricercaBolle_.get();
+  windows.period = periodoStampa_.get();
+  windows.exportRange = expfiltdata_.get();
+  station_ = std::make_unique<Station>(env, *this, *this, windows);
 
   // Inline, the main cycle runs from this timer from the start; while there is no
   // controller link it does no board work. With the board's worker, the worker ticks.
@@ -175,6 +181,9 @@ void TMain::buildMenus() {
   bolle->addSeparator();
   command(bolle, "OpzioniArchivio1", tr("&Opzioni Archivio"), &Station::OpzioniArchivioClick);
   bolle->addSeparator();
+  command(bolle, "exportfrom1", tr("esporta per Date"), &Station::exportfrom1Click);
+  command(bolle, "esportagiornaliero1", tr("esporta giornaliero"), &Station::esportagiornaliero1Click);
+  bolle->addSeparator();
   command(bolle, "AzzeramentoBolle1", tr("&Azzeramento Bolle"), &Station::AzzeramentoBolleClick);
 
   QMenu* produttori = menuBar()->addMenu(tr("Pro&duttori"));
@@ -186,6 +195,10 @@ void TMain::buildMenus() {
   produttori->addSeparator();
   // Emptying the producers would leave the stored lots with codes of nobody.
   command(produttori, "AzzeraProduttori1", tr("&Azzera Produttori"), nullptr)->setEnabled(false);
+
+  QMenu* fine = menuBar()->addMenu(tr("&Fine"));
+  fine->setObjectName(QStringLiteral("Fine1"));
+  command(fine, "fine2", tr("&Fine"), &Station::FineClick);
 
   QMenu* servizio = menuBar()->addMenu(tr("&Servizio"));
   servizio->setObjectName(QStringLiteral("Servizio"));

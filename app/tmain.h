@@ -27,6 +27,7 @@ class TImpCosti;
 class TImpAzienda;
 class TRicercaBolle;
 class TPeriodoStampa;
+class Texpfiltdata;
 
 // The main window of the station: the class grid of the four qualities, the quality
 // totals, the lot entry fields, the barcode list, the logo and the status bar. It shows
@@ -108,6 +109,7 @@ class TMain : public QMainWindow, public StationView {
   TImpAzienda& companyWindow() { return *impAzienda_; }
   TRicercaBolle& archiveSearch() { return *ricercaBolle_; }
   TPeriodoStampa& printPeriod() { return *periodoStampa_; }
+  Texpfiltdata& exportRangeWindow() { return *expfiltdata_; }
   QTimer* timer1() { return timer1_; }
 
   // A control of the main window itself (its grid, side panel, status bar and menus),
@@ -154,6 +156,7 @@ class TMain : public QMainWindow, public StationView {
   std::unique_ptr<TImpAzienda> impAzienda_;
   std::unique_ptr<TRicercaBolle> ricercaBolle_;
   std::unique_ptr<TPeriodoStampa> periodoStampa_;
+  std::unique_ptr<Texpfiltdata> expfiltdata_;
   std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
   int busy_ = 0;

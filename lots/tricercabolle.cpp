@@ -91,11 +91,17 @@ TRicercaBolle::TRicercaBolle(QWidget* parent) : QDialog(parent) {
   ListaBox->setUniformItemSizes(true);
   v->addWidget(ListaBox, 1);
   auto* buttons = new QHBoxLayout;
+  const auto button = [this, buttons](const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+    return b;
+  };
+  Esporta = button("Esporta", tr("Esporta per AS400"));
   buttons->addStretch();
-  Apri = new QPushButton(tr("Apri"), this);
-  Apri->setObjectName(QStringLiteral("Apri"));
-  Apri->setAutoDefault(false);
-  buttons->addWidget(Apri);
+  Stampa = button("Stampa", tr("Stampa"));
+  Apri = button("Apri", tr("Apri"));
   v->addLayout(buttons);
 
   connect(Cerca, &QPushButton::clicked, this, [this] {
@@ -108,6 +114,12 @@ TRicercaBolle::TRicercaBolle(QWidget* parent) : QDialog(parent) {
     if (const int n = selectedLot(); n > 0 && onOpen) onOpen(n);
   };
   connect(Apri, &QPushButton::clicked, this, open);
+  connect(Stampa, &QPushButton::clicked, this, [this] {
+    if (const int n = selectedLot(); n > 0 && onPrint) onPrint(n);
+  });
+  connect(Esporta, &QPushButton::clicked, this, [this] {
+    if (onExport) onExport(lots_);
+  });
   connect(ListaBox, &QListWidget::itemActivated, this, open);
   resize(760, 600);
 }

@@ -15,7 +15,7 @@ class QPushButton;
 
 // The archive search "Ricerca Bolle": the lots of a date range, a producer, a delivery
 // note or a program, listed like the lot list; a lot of the list is opened in the lot
-// editor.
+// editor or printed, and the lots listed are exported for the host computer.
 class TRicercaBolle : public QDialog {
   Q_OBJECT
 
@@ -31,8 +31,13 @@ class TRicercaBolle : public QDialog {
   int selectedLot() const;
   void selectRow(int row);
 
+  // Every lot listed, in the list's order.
+  const QList<int>& listed() const { return lots_; }
+
   std::function<void()> onSearch;
   std::function<void(int)> onOpen;
+  std::function<void(int)> onPrint;
+  std::function<void(const QList<int>&)> onExport;
   std::function<void()> onChangeProducer;
 
   QCheckBox* FiltroData = nullptr;
@@ -47,6 +52,8 @@ class TRicercaBolle : public QDialog {
   QLineEdit* NumMax = nullptr;
   QListWidget* ListaBox = nullptr;
   QPushButton* Apri = nullptr;
+  QPushButton* Stampa = nullptr;
+  QPushButton* Esporta = nullptr;
 
  private:
   QList<int> lots_;

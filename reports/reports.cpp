@@ -241,7 +241,10 @@ void Reports::StampaBollaClick() {
   if (ui_.exec(list) != QDialog::Accepted || list.chosenIndex() < 0) return;
   const bool projected = list.Partita->isChecked();
   lots_.model.corr = projected;
-  const int n = list.chosenLot();
+  printStoredLot(list.chosenLot(), projected);
+}
+
+void Reports::printStoredLot(int n, bool projected) {
   if (const auto sheet = storedLotSheet(n, projected))
     output_.print(printboll::document(*sheet), {QStringLiteral("bolla%1.pdf").arg(n), preview(), config_.ncopie});
 }

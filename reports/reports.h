@@ -61,6 +61,8 @@ class Reports {
   // "&Stampa" of "&Bolle": a stored lot, projected when "Partita" is ticked and the lot
   // has a quantity.
   void StampaBollaClick();
+  // Stored lot n, projected when asked and it has a quantity.
+  void printStoredLot(int n, bool projected);
   // F7 after the totals were read again: the lot in progress.
   void printLotInProgress(int currentProgram, const QString& production, const QString& cost);
   // "&Stampa" of "&Programmi".

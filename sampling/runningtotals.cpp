@@ -130,13 +130,14 @@ LotHeader::Read LotHeader::ReadLotHeader(TDataModule1& data, int* rememberedProg
   return found;
 }
 
-void LotHeader::StoreLotHeader(TDataModule1& data) const {
+bool LotHeader::StoreLotHeader(TDataModule1& data) const {
   TTable& t = data.Table4;
-  if (!t.Exists() || !t.Open()) return;
-  if (t.First()) t.Edit();
-  else t.Insert();
-  t.FieldByName(QStringLiteral("programma")).SetAsString(program);
-  t.FieldByName(QStringLiteral("produttore")).SetAsString(producer);
-  if (!t.Post()) t.Cancel();
+  if (!t.Exists()) return !data.Database1.lookupFailed() && data.Database1.connected();
+  if (!t.Open()) return false;
+  const bool stored = (t.First() ? t.Edit() : t.Insert()) &&
+                      t.FieldByName(QStringLiteral("programma")).SetAsString(program) &&
+                      t.FieldByName(QStringLiteral("produttore")).SetAsString(producer) && t.Post();
+  if (!stored) t.Cancel();
   t.Close();
+  return stored;
 }

@@ -61,5 +61,7 @@ struct LotHeader {
   // Empty only when the table was read and holds no lot; Failed when it could not be
   // read (the cause was told).
   Read ReadLotHeader(TDataModule1& data, int* rememberedProgram);
-  void StoreLotHeader(TDataModule1& data) const;
+  // Writes the header as the single row of `temporary` (nothing when the table does not
+  // exist); false when the archive refused it (told).
+  bool StoreLotHeader(TDataModule1& data) const;
 };
