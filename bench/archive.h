@@ -21,8 +21,8 @@ namespace bench {
 inline double seconds(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e9; }
 
 // `lots` lots in one transaction: lot n of producer (n mod producers) + 1, dated over the
-// two years before 1 September 2026; and, when `producers` is above 0, the producers.
-inline bool fillArchive(TDatabase& db, int lots, int producers = 0) {
+// `days` days from 1 September 2024; and, when `producers` is above 0, the producers.
+inline bool fillArchive(TDatabase& db, int lots, int producers = 0, int days = 730) {
   QSqlDatabase d = db.db();
   d.transaction();
   QSqlQuery q(d);
@@ -38,7 +38,7 @@ inline bool fillArchive(TDatabase& db, int lots, int producers = 0) {
   const QDateTime origin(QDate(2024, 9, 1), QTime(6, 0));
   for (int n = 1; n <= lots; ++n) {
     q.bindValue(0, n);
-    q.bindValue(1, origin.addSecs(static_cast<qint64>(n) * 2 * 365 * 86400 / std::max(lots, 1))
+    q.bindValue(1, origin.addSecs(static_cast<qint64>(n - 1) * days * 86400 / std::max(lots, 1))
                        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
     q.bindValue(2, QStringLiteral("%1").arg(n % 40 + 1, -3));
     q.bindValue(3, QStringLiteral("DDT%1").arg(n));
@@ -66,14 +66,14 @@ inline bool fillArchive(TDatabase& db, int lots, int producers = 0) {
 }
 
 // A fresh archive on the target, filled; false (and why on stderr) when it cannot be had.
-inline bool prepareArchive(TDataModule1& dm, const QString& engine, int lots, int producers = 0) {
+inline bool prepareArchive(TDataModule1& dm, const QString& engine, int lots, int producers = 0, int days = 730) {
   if (const auto e = dm.Database1.createTables()) {
     std::fprintf(stderr, "%s: %s\n", engine.toLocal8Bit().constData(), e->toLocal8Bit().constData());
     return false;
   }
   QSqlQuery(dm.Database1.db()).exec(QStringLiteral("DELETE FROM bolle"));
   QSqlQuery(dm.Database1.db()).exec(QStringLiteral("DELETE FROM produttori"));
-  if (!fillArchive(dm.Database1, lots, producers)) return false;
+  if (!fillArchive(dm.Database1, lots, producers, days)) return false;
   if (engine == QLatin1String("PostgreSQL"))
     for (const char* table : {"ANALYZE bolle", "ANALYZE produttori"})
       QSqlQuery(dm.Database1.db()).exec(QString::fromLatin1(table));

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QVBoxLayout>
+#include <cstdio>
+#include <cstring>
 
 #include "base/modalui.h"
 #include "base/text.h"
@@ -16,17 +18,6 @@
 
 namespace {
 QString tr(const char* s) { return QCoreApplication::translate("LotExport", s); }
-
-// Right-aligned in `width` by leading blanks; a wider value is written whole.
-QString field(const QString& value, int width) {
-  return value.size() >= width ? value : QString(width - value.size(), QLatin1Char(' ')) + value;
-}
-
-QString number(double v, QChar separator) {
-  QString t = QString::number(v, 'f', 2);
-  if (t == QLatin1String("-0.00")) t = QStringLiteral("0.00");
-  return t.replace(QLatin1Char('.'), separator);
-}
 
 // The classes the host reads: 1 to 10 of quality 1, class 1 of quality 3.
 constexpr std::array<std::pair<int, int>, 11> kCells = {{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1},
@@ -41,20 +32,48 @@ std::optional<QByteArray> exportLine(const ExportLot& lot, QChar separator, QStr
   in.totq5 = lot.totq5;
   in.totpartita = lot.totpartita.value_or(0);
   const calc::LotCalc c = calc::lot(in);
-  QStringList f;
-  f << field(lot.bolla, 8) << field(lot.programma, 3) << field(lot.codicebarre, 18) << field(lot.produttore, 5)
-    << field(lot.totpartita ? number(static_cast<double>(*lot.totpartita), separator) : QString(), 10);
-  for (const auto& [cl, q] : kCells) f << field(number(c.ttot[calc::cell(cl, q)], separator), 10);
-  f << field(number(c.ttotq[4], separator), 10);
-  for (const auto& [cl, q] : kCells) f << field(number(c.perc[calc::cell(cl, q)], separator), 10);
-  f << field(number(c.percq[4], separator), 10);
-  const QString line = f.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+  // The line is built in the file's bytes: thousands of lots are exported at once.
+  QByteArray out;
+  out.reserve(320);
+  // Right-aligned in `width` by leading blanks; a wider value is written whole.
+  const auto put = [&out](const char* v, qsizetype size, int width) {
+    if (!out.isEmpty()) out.append(',');
+    if (size < width) out.append(width - size, ' ');
+    out.append(v, size);
+  };
   QChar unheld;
-  std::optional<QByteArray> bytes = text::toCp1252(line, &unheld);
-  if (!bytes && error)
-    *error = tr("La bolla %1 contiene il carattere '%2', che il file per l'AS400 non può contenere")
-                 .arg(lot.bolla.trimmed(), QString(unheld));
-  return bytes;
+  const auto text = [&](const QString& value, int width) {
+    const std::optional<QByteArray> bytes = text::toCp1252(value, &unheld);
+    if (!bytes) return false;
+    put(bytes->constData(), bytes->size(), width);
+    return true;
+  };
+  const std::optional<QByteArray> sep = text::toCp1252(QString(separator));
+  const char decimal = sep && sep->size() == 1 ? sep->at(0) : '.';
+  const auto number = [&](double v) {
+    char buf[64];
+    int n = std::snprintf(buf, sizeof buf, "%.2f", v);
+    if (n < 0 || n >= static_cast<int>(sizeof buf)) n = 0;
+    const char* begin = buf;
+    if (std::strcmp(buf, "-0.00") == 0) ++begin, --n;
+    for (int i = 0; i < n; ++i)
+      if (begin[i] == '.') const_cast<char*>(begin)[i] = decimal;
+    put(begin, n, 10);
+  };
+  if (!text(lot.bolla, 8) || !text(lot.programma, 3) || !text(lot.codicebarre, 18) || !text(lot.produttore, 5)) {
+    if (error)
+      *error = tr("La bolla %1 contiene il carattere '%2', che il file per l'AS400 non può contenere")
+                   .arg(lot.bolla.trimmed(), QString(unheld));
+    return std::nullopt;
+  }
+  if (lot.totpartita) number(static_cast<double>(*lot.totpartita));
+  else put("", 0, 10);
+  for (const auto& [cl, q] : kCells) number(c.ttot[calc::cell(cl, q)]);
+  number(c.ttotq[4]);
+  for (const auto& [cl, q] : kCells) number(c.perc[calc::cell(cl, q)]);
+  number(c.percq[4]);
+  out.append("\r\n");
+  return out;
 }
 
 QString fileName(const QDate& day) {

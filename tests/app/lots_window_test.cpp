@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include "lots/tmoddati.h"
 #include "lots/tnewbolla.h"
 #include "lots/tricercabolle.h"
+#include "export/expfildata.h"
 #include "programs/programs.h"
 #include "support/testenv.h"
 
@@ -379,4 +382,57 @@ TEST_F(LotsWindowFixture, TheArchiveSearchFindsAProducersLotsAndOpensOne) {
   });
   menu("OpzioniArchivio1");
   EXPECT_TRUE(env.ui.allAnswersTaken());
+}
+
+TEST_F(LotsWindowFixture, TheExitCommandExportsTheDayAndClosesOrStaysOpenWhenTheExportFails) {
+  QSqlQuery q(data->Database1.db());
+  ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO bolle (num, data, bolla, produttore) VALUES (1, '%1', 'OGGI', '1')")
+                         .arg(TDatabase::dateTimeText(QDateTime::currentDateTime()))));
+  // An export folder that is not there: told, and the station stays open.
+  env.store->writeText(QStringLiteral("morvel"), QStringLiteral("direxp"), QStringLiteral("d:\\host"));
+  start();
+  const QString question = QStringLiteral("Vuoi esportare i dati verso AS400 ?");
+  env.ui.expectMessage(question, ModalUi::Answer::Yes);
+  env.ui.expectMessage(QStringLiteral("La cartella di esportazione d:\\host (%1) non esiste: i dati per l'AS400 non sono "
+                                      "stati esportati")
+                           .arg(env.path(QStringLiteral("d/host"))));
+  menu("fine2");
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(main->station().closed());
+  EXPECT_TRUE(main->isVisible());
+
+  // The default folder: the day's lots are exported and the station closes.
+  env.store->writeText(QStringLiteral("morvel"), QStringLiteral("direxp"), QStringLiteral("c:\\camp"));
+  main->ApplyConfiguration();
+  env.ui.expectMessage(question, ModalUi::Answer::Yes);
+  menu("fine2");
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(main->station().closed());
+  QFile exported(env.path(QStringLiteral("c/camp/") + expfil::fileName(QDate::currentDate())));
+  ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(exported.readAll().startsWith("    OGGI,"));
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+}
+
+TEST_F(LotsWindowFixture, TheDateRangeExportTakesWholeDaysAndKeepsTheRangeLastUsed) {
+  QSqlQuery q(data->Database1.db());
+  ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO bolle (num, data, bolla) VALUES (1, '2026-03-02 23:59:59.000', 'LAST')")));
+  ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO bolle (num, data, bolla) VALUES (2, '2026-03-03 00:00:00.000', 'AFTER')")));
+  start();
+  EXPECT_EQ(main->exportRangeWindow().DateTimePicker1->date(), QDate::currentDate()) << "today, the first time";
+  env.ui.queueDialog([](QDialog& d) {
+    auto& w = static_cast<Texpfiltdata&>(d);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Esporta Bolle con filtro per DATA"));
+    w.DateTimePicker1->setDate(QDate(2026, 3, 1));
+    w.DateTimePicker2->setDate(QDate(2026, 3, 2));
+    w.Button1->click();
+    return d.result();
+  });
+  menu("exportfrom1");
+  QFile exported(env.path(QStringLiteral("c/camp/") + expfil::fileName(QDate::currentDate())));
+  ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+  const QByteArray content = exported.readAll();
+  EXPECT_TRUE(content.startsWith("    LAST,")) << content.constData();
+  EXPECT_EQ(content.count("\r\n"), 1);
+  EXPECT_EQ(main->exportRangeWindow().DateTimePicker1->date(), QDate(2026, 3, 1)) << "the range last used";
 }

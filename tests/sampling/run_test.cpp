@@ -683,3 +683,31 @@ TEST_F(RunFixture, F7ReadsTheTotalsAgainAndPrintsTheLotInProgress) {
   main->FormKeyDown(Qt::Key_F7);
   EXPECT_TRUE(env.ui.allAnswersTaken());
 }
+
+TEST_F(RunFixture, TheExitCommandKeepsTheLotInProgressForTheNextStart) {
+  storeProgram(7, QStringLiteral("Pesche gialle"));
+  start();
+  poll();
+  sim([](SimBoard& b) {
+    std::array<int, 16> limits{};
+    for (int i = 0; i < 16; ++i) limits[i] = 80 + 20 * i;
+    b.selectProgram(7, limits);
+    b.setTotal(0, 1, 4000);
+  });
+  poll();
+  ASSERT_EQ(main->runState().currentProgram, 7);
+  main->station().lots()->lotData.codice = QStringLiteral("12");  // typed after the start
+  sim([](SimBoard& b) { b.clearReceived(); });
+  env.ui.expectMessage(QStringLiteral("Vuoi esportare i dati verso AS400 ?"), ModalUi::Answer::No);
+  main->own<QAction>(QStringLiteral("fine2"))->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(main->station().closed());
+  EXPECT_TRUE(lines().contains("V20")) << "the totals were read before the station closed";
+  TTable& t = data->Table4;
+  ASSERT_TRUE(t.Open());
+  ASSERT_TRUE(t.First());
+  EXPECT_EQ(t.FieldByName(QStringLiteral("programma")).AsInteger(), 7);
+  EXPECT_EQ(t.FieldByName(QStringLiteral("produttore")).AsInteger(), 12);
+  EXPECT_EQ(t.RecordCount(), 1);
+  main.reset();
+}
