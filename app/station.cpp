@@ -15,6 +15,8 @@
 #include "db/databaseacc.h"
 #include "export/backup.h"
 #include "export/expfildata.h"
+#include "reject/errmap.h"
+#include "reject/thread_Trevik.h"
 #include "lots/tricercabolle.h"
 #include "link/cSelvik.h"
 #include "link/portmap.h"
@@ -90,8 +92,8 @@ struct Station::BoardSide {
     data.Database1.setQuietRepeats(true);
   }
   RunContext context(StationEnvironment& env, StationView& view) {
-    return RunContext{state, totals, configuration, data, programs, [this] { return link.get(); },
-                      env.clock, env.ui, env.log, view};
+    return RunContext{state,    totals, configuration, data, programs, [this] { return link.get(); },
+                      env.clock, env.ui, env.log,       view, [this] { return reject.get(); }};
   }
 
   Configuration configuration;  // a copy: the window's side hands every change over
@@ -102,6 +104,9 @@ struct Station::BoardSide {
   RunCommands runCommands;
   MainCycle mainCycle;
   std::unique_ptr<cSelvik> link;
+  // The reject unit's thread: the supervision and the reads run on the worker, the
+  // window's side raises requests and reads results (both under the thread's lock).
+  std::unique_ptr<tTrevik> reject;
 };
 
 Station::Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows)
@@ -142,6 +147,7 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, co
     lotExport_ = std::make_unique<LotExport>(*data_, env.store, env.workDir, env.ui);
     lotExport_->exportFolder = [this] { return configuration_.config().direxp; };
     exportRange_ = windows.exportRange;
+    errorMap_ = windows.errorMap;
     if (TRicercaBolle* search = lotWindows.search) {
       search->onPrint = [this](int n) { reports_->printStoredLot(n, false); };
       search->onExport = [this](const QList<int>& lots) { exportSearch(lots); };
@@ -203,7 +209,7 @@ void Station::onBoard(const QString& what, std::function<void(BoardSide&)> work,
   // The window says the command is under way until the worker has done it, and the
   // commands that talk to the board wait for it.
   if (boardWork_++ == 0) {
-    view_.setPanel(4, what, Qt::AlignLeft);
+    view_.showCommand(what);
     view_.setBusy(true);
     for (const char* entry : kBoardCommands) view_.setEnabled(QString::fromLatin1(entry), false);
   }
@@ -212,7 +218,7 @@ void Station::onBoard(const QString& what, std::function<void(BoardSide&)> work,
     publishSnapshot();
     const auto done = [this, then] {
       if (--boardWork_ == 0) {
-        view_.setPanel(4, QString(), Qt::AlignLeft);
+        view_.showCommand(QString());
         view_.setBusy(false);
         for (const char* entry : kBoardCommands) view_.setEnabled(QString::fromLatin1(entry), true);
       }
@@ -301,6 +307,14 @@ void Station::FormShow() {
   }
   view_.setPanel(3, kOff, Qt::AlignRight);
 
+  // The reject unit, on its own line and thread; a port outside 1 to 98 means none.
+  view_.setPanel(4, reject::offText(), Qt::AlignLeft);
+  if (tTrevik::validPort(c.porta_scarti)) {
+    board_->reject = std::make_unique<tTrevik>(c.porta_scarti, PortMap::fromStore(env_.store).devicePath(c.porta_scarti),
+                                               env_.clock, &env_.log);
+    if (board_->reject->start()) board_->reject->request(tTrevik::P | tTrevik::M);
+  }
+
   // An archive that cannot be reached is told once, with its cause, and not again by every
   // list the show sequence fills.
   const bool archive = data_->Database1.Connect();
@@ -364,6 +378,7 @@ bool Station::FormClose() {
   closed_ = true;
   view_.setPanel(3, kOff, Qt::AlignRight);
   env_.log.append(QStringLiteral("Stop Pilto\r\n"));
+  if (board_->reject) board_->reject->stop();
   if (board_->link) {
     board_->link->Close();
     board_->link.reset();
@@ -603,5 +618,20 @@ void Station::FineClick() {
       b.runCommands.TotaliClick();
       if (b.state.productionBaseline == 0 && b.totals.G > 0) b.state.productionBaseline = b.totals.G;
     }, finish);
+  });
+}
+
+tTrevik* Station::rejectUnit() { return board_->reject.get(); }
+
+void Station::AggiornaTempiScarti1Click() {
+  if (tTrevik* unit = rejectUnit(); unit && unit->running()) unit->request(tTrevik::P);
+}
+
+void Station::MappaerroriKestin1Click() {
+  guarded([this] {
+    if (!errorMap_) return;
+    tTrevik* unit = rejectUnit();
+    errorMap_->showErrors(unit ? unit->results().errors : std::array<bool, kestin::kErrorCodes>{});
+    env_.ui.exec(*errorMap_);
   });
 }

@@ -29,6 +29,8 @@ class TListaProgrammi;
 class TNewProgram;
 class TPeriodoStampa;
 class Texpfiltdata;
+class TErr_map;
+class tTrevik;
 class LotExport;
 class Reports;
 class cSelvik;
@@ -103,6 +105,7 @@ class Station {
     LotWindows lots;              // none: no lots, reports or exports (tests of the cycle)
     TPeriodoStampa* period = nullptr;
     Texpfiltdata* exportRange = nullptr;
+    TErr_map* errorMap = nullptr;
   };
   Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows);
   ~Station();
@@ -174,6 +177,13 @@ class Station {
   void CostiPersonaleClick();
   void DatiAziendaClick();
 
+  // The reject unit: its status asked now, its error map shown (menu and status bar).
+  void AggiornaTempiScarti1Click();
+  void MappaerroriKestin1Click();
+  void StatusBar1Click() { MappaerroriKestin1Click(); }
+  // The reject unit's thread; null when `porta_scarti` is outside 1 to 98.
+  tTrevik* rejectUnit();
+
   // The lots and producers (null without their windows).
   Lots* lots() { return lots_.get(); }
   Configuration& configuration() { return configuration_; }
@@ -220,6 +230,7 @@ class Station {
   std::unique_ptr<Reports> reports_;
   std::unique_ptr<LotExport> lotExport_;
   Texpfiltdata* exportRange_ = nullptr;
+  TErr_map* errorMap_ = nullptr;
   bool preview_ = false;
   bool lotInProgress_ = false;  // the start-up found a lot in progress
   std::unique_ptr<StationView> boardView_;

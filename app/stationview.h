@@ -23,4 +23,6 @@ class StationView : public RunView, public ProgramDisplay {
   virtual void focusLotNumber() = 0;
   // The station asks to be closed once the command or tick under way has finished.
   virtual void closeWhenIdle() = 0;
+  // The command the board's worker is carrying out; empty when none.
+  virtual void showCommand(const QString& text) = 0;
 };

@@ -35,6 +35,7 @@ class ThreadView final : public StationView {
   void showCustomerLogo(const QImage& i) override { call([=, this] { view_.showCustomerLogo(i); }); }
   void focusLotNumber() override { call([this] { view_.focusLotNumber(); }); }
   void closeWhenIdle() override { call([this] { view_.closeWhenIdle(); }); }
+  void showCommand(const QString& t) override { call([=, this] { view_.showCommand(t); }); }
 
  private:
   template <typename F>

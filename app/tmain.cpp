@@ -26,6 +26,7 @@
 #include "lots/tnewbolla.h"
 #include "lots/tricercabolle.h"
 #include "export/expfildata.h"
+#include "reject/errmap.h"
 #include "reports/reports.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
@@ -71,6 +72,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   ricercaBolle_ = std::make_unique<TRicercaBolle>(this);
   periodoStampa_ = std::make_unique<TPeriodoStampa>(this);
   expfiltdata_ = std::make_unique<Texpfiltdata>(this);
+  errMap_ = std::make_unique<TErr_map>(this);
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -104,6 +106,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   lots.search = ricercaBolle_.get();
   windows.period = periodoStampa_.get();
   windows.exportRange = expfiltdata_.get();
+  windows.errorMap = errMap_.get();
   station_ = std::make_unique<Station>(env, *this, *this, windows);
 
   // Inline, the main cycle runs from this timer from the start; while there is no
@@ -212,6 +215,9 @@ void TMain::buildMenus() {
   QAction* restore = installazione->addAction(tr("&Ripristina da Penna USB"));
   restore->setObjectName(QStringLiteral("RipristinadaFloppy1"));
   connect(restore, &QAction::triggered, this, &TMain::RipristinadaFloppy1Click);
+  servizio->addSeparator();
+  command(servizio, "AggiornaTempiScarti1", tr("Aggiorna Tempi Scarti"), &Station::AggiornaTempiScarti1Click);
+  command(servizio, "MappaerroriKestin1", tr("Mappa errori Kestin"), &Station::MappaerroriKestin1Click);
   installazione->addSeparator();
   command(installazione, "CostiPersonale1", tr("Costi personale"), &Station::CostiPersonaleClick);
   command(installazione, "DatiAzienda1", tr("Dati azienda"), &Station::DatiAziendaClick);
@@ -401,7 +407,23 @@ void TMain::buildStatusBar() {
     bar->addWidget(p);
     panels_[i] = p;
   }
+  // The command the board is carrying out, apart from the panels the station names.
+  command_ = namedLabel(QStringLiteral("StatusBarCommand"), QString(), bar);
+  bar->addPermanentWidget(command_);
+  // A click on the status bar shows the reject unit's error map.
+  bar->installEventFilter(this);
+  for (QLabel* p : panels_) p->installEventFilter(this);
   setStatusBar(bar);
+}
+
+void TMain::showCommand(const QString& text) { command_->setText(text); }
+QString TMain::commandText() const { return command_->text(); }
+
+bool TMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      (watched == statusBar() || std::find(panels_.begin(), panels_.end(), watched) != panels_.end()))
+    station_->StatusBar1Click();
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TMain::setPanelText(int panel, const QString& text, Qt::Alignment alignment) {

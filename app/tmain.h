@@ -28,6 +28,7 @@ class TImpAzienda;
 class TRicercaBolle;
 class TPeriodoStampa;
 class Texpfiltdata;
+class TErr_map;
 
 // The main window of the station: the class grid of the four qualities, the quality
 // totals, the lot entry fields, the barcode list, the logo and the status bar. It shows
@@ -85,6 +86,8 @@ class TMain : public QMainWindow, public StationView {
   void showCustomerLogo(const QImage& logo) override;
   void focusLotNumber() override;
   void closeWhenIdle() override;
+  void showCommand(const QString& text) override;
+  QString commandText() const;
 
   Station& station() { return *station_; }
   // The board side (tests step it inline).
@@ -110,6 +113,7 @@ class TMain : public QMainWindow, public StationView {
   TRicercaBolle& archiveSearch() { return *ricercaBolle_; }
   TPeriodoStampa& printPeriod() { return *periodoStampa_; }
   Texpfiltdata& exportRangeWindow() { return *expfiltdata_; }
+  TErr_map& errorMap() { return *errMap_; }
   QTimer* timer1() { return timer1_; }
 
   // A control of the main window itself (its grid, side panel, status bar and menus),
@@ -133,6 +137,7 @@ class TMain : public QMainWindow, public StationView {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenus();
@@ -157,6 +162,7 @@ class TMain : public QMainWindow, public StationView {
   std::unique_ptr<TRicercaBolle> ricercaBolle_;
   std::unique_ptr<TPeriodoStampa> periodoStampa_;
   std::unique_ptr<Texpfiltdata> expfiltdata_;
+  std::unique_ptr<TErr_map> errMap_;
   std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
   int busy_ = 0;
@@ -165,6 +171,7 @@ class TMain : public QMainWindow, public StationView {
 
   QTabWidget* qualityTabs_ = nullptr;
   std::array<QLabel*, kStatusPanels> panels_{};
+  QLabel* command_ = nullptr;
   QList<QLabel*> unitCaptions_;
   QLineEdit* numBolla_ = nullptr;
   QLineEdit* totPartita_ = nullptr;

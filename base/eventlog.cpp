@@ -18,6 +18,7 @@ QByteArray EventLog::formatEntry(const QString& message) const {
 }
 
 bool EventLog::append(const QString& message) {
+  std::lock_guard<std::mutex> lock(mutex_);
   QFile file(path_);
   if (!file.open(QIODevice::ReadWrite) || !file.seek(file.size())) {
     lastError_ = file.errorString();

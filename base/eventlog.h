@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QString>
+#include <mutex>
 
 class Clock;
 
@@ -17,7 +18,9 @@ class EventLog {
   EventLog(const QDir& workDir, const Clock& clock);
 
   // Appends one entry. A failing write is swallowed: logging never stops the operation
-  // that logs. Returns whether the entry reached the file.
+  // that logs. Returns whether the entry reached the file. Safe from any thread: the
+  // board's worker and the reject unit's thread log too, and an entry never lands on
+  // another.
   bool append(const QString& message);
 
   // The entry as it would be written now, without writing it.
@@ -25,10 +28,14 @@ class EventLog {
 
   QString path() const { return path_; }
   // Why the last entry did not reach the file; empty after one that did.
-  QString lastError() const { return lastError_; }
+  QString lastError() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return lastError_;
+  }
 
  private:
   QString path_;
   const Clock& clock_;
+  mutable std::mutex mutex_;
   QString lastError_;
 };

@@ -1,5 +1,7 @@
 #include "sampling/maincycle.h"
 
+#include "reject/thread_Trevik.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -69,7 +71,16 @@ void MainCycle::Timer1Timer() {
     if (hooks.endOfLot) hooks.endOfLot();
   }
   if (hooks.barcodeLine) hooks.barcodeLine();
-  if (hooks.rejectSupervision) hooks.rejectSupervision();
+  superviseReject();
+}
+
+void MainCycle::superviseReject() {
+  tTrevik* unit = c_.reject();
+  if (!unit || !unit->running()) return;
+  const reject::Supervision seen = reject::supervise(*unit, c_.state.reject);
+  // The reject total follows every new weight the unit gives.
+  if (seen.weight) c_.totals.R = *seen.weight;
+  if (seen.panel) c_.view.setPanel(4, *seen.panel, Qt::AlignLeft);
 }
 
 void MainCycle::statusPoll() {

@@ -23,7 +23,6 @@ class MainCycle {
     std::function<void(int serviceMode)> serviceDisplayStep;
     std::function<void()> endOfLot;
     std::function<void()> barcodeLine;
-    std::function<void()> rejectSupervision;
   };
 
   MainCycle(RunContext context, RunCommands& commands);
@@ -31,6 +30,8 @@ class MainCycle {
   Hooks hooks;
 
   void Timer1Timer();
+  // The reject unit's supervision, on every tick whatever the board does.
+  void superviseReject();
   // The status poll and its consequences (step 5 of the tick).
   void statusPoll();
   void identify();

@@ -12,6 +12,8 @@
 #include "sampling/runningtotals.h"
 #include "sampling/runstate.h"
 #include "sampling/runview.h"
+#include "reject/thread_Trevik.h"
+#include "base/eventlog.h"
 
 namespace {
 QString tr(const char* s) { return QCoreApplication::translate("RunCommands", s); }
@@ -34,8 +36,39 @@ void RunCommands::StartClickMemo() {
   zeroBoardTotals("v", kMemoZeroBefore, kMemoZeroAfter);
 }
 
+void RunCommands::zeroReject() {
+  tTrevik* unit = c_.reject();
+  if (!unit || !unit->running()) return;
+  unit->request(tTrevik::Z);
+  // The new lot starts without reject: a weight from before the zeroing never enters it.
+  c_.totals.R = 0;
+}
+
+void RunCommands::readRejectWeight(bool memorised) {
+  tTrevik* unit = c_.reject();
+  if (!unit || !unit->running()) return;
+  std::optional<qint64> weight;
+  if (memorised) {
+    weight = reject::readWeight(*unit, kRejectAttempts, Clock::unitsToUs(kRejectMemoWait));
+  } else {
+    // Two series of attempts, each after a pause; the later answer is the one taken.
+    for (int series = 0; series < 2; ++series) {
+      c_.clock.waitUnits(kRejectPause);
+      if (const auto w = reject::readWeight(*unit, kRejectAttempts, Clock::unitsToUs(kRejectWait))) weight = w;
+    }
+  }
+  if (weight) {
+    c_.totals.R = *weight;
+    return;
+  }
+  // The last weight stays: the reject is not made 0 because the unit did not answer.
+  c_.view.setPanel(4, reject::errorText(), Qt::AlignLeft);
+  c_.log.append(QStringLiteral("scarti: peso non letto, resta l'ultimo (%1 g)\r\n").arg(c_.totals.R));
+}
+
 void RunCommands::zeroBoardTotals(const QByteArray& letter, int pauseBefore, int pauseAfter) {
   if (!boardOnOrTell()) return;
+  zeroReject();
   c_.view.setBusy(true);
   c_.state.serviceMode = RunState::kBusy;
   c_.clock.waitUnits(pauseBefore);
@@ -58,6 +91,7 @@ void RunCommands::readTotals(bool memorised) {
   cSelvik* link = c_.link();
   if (!link) return;
   c_.view.setBusy(true);
+  readRejectWeight(memorised);
   const MachineConfig& config = c_.configuration.config();
   c_.state.serviceMode = RunState::kBusy;
   // The lines are gathered apart and take the place of the shown totals only when the

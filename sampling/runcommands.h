@@ -14,6 +14,10 @@ class RunCommands {
   static constexpr int kZeroPause = 400;          // 345.6 ms around "V1"
   static constexpr int kMemoZeroBefore = 5400;    // 4665.6 ms before "v1"
   static constexpr int kMemoZeroAfter = 9400;     // 8121.6 ms after it
+  static constexpr int kRejectPause = 900;        // 777.6 ms around the reject reads
+  static constexpr int kRejectAttempts = 6;
+  static constexpr int kRejectWait = 1510;        // 151 waits of 8.64 ms for each answer
+  static constexpr int kRejectMemoWait = 160;     // 16 waits of 8.64 ms
 
   explicit RunCommands(RunContext context);
 
@@ -37,6 +41,11 @@ class RunCommands {
   // "V1" (running) or "v1" (memorised) between two pauses, then the totals again.
   void zeroBoardTotals(const QByteArray& letter, int pauseBefore, int pauseAfter);
   void readTotals(bool memorised);
+  // The reject weight read now for the totals; a read that fails keeps the last weight
+  // and says so.
+  void readRejectWeight(bool memorised);
+  // Zeroing: the reject unit zeroes too, and the new lot starts without reject.
+  void zeroReject();
   void hourlyProduction();
   void crewCost();
 

@@ -10,6 +10,7 @@ class Programs;
 class RunView;
 class TDataModule1;
 class cSelvik;
+class tTrevik;
 struct RunState;
 class RunningTotals;
 
@@ -27,4 +28,6 @@ struct RunContext {
   ModalUi& ui;
   EventLog& log;
   RunView& view;
+  // The reject unit's thread (none when `porta_scarti` is outside 1 to 98).
+  std::function<tTrevik*()> reject = [] { return nullptr; };
 };

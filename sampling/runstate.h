@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "link/cSelvik.h"
+#include "reject/rejectsupervision.h"
 
 // The state of the sampling run that the main window, the main cycle, the run commands and
 // the end of lot share. It holds no widgets, so the logic that reads and writes it can be
@@ -38,6 +39,9 @@ struct RunState {
   bool endOfLotRequest = false;
   double productionStart = 0;     // minutes since the date origin, fractional
   qint64 productionBaseline = 0;  // grams; 0: not taken yet
+
+  // The reject unit as the supervision follows it (status, decimals, the end-of-lot delay).
+  RejectState reject;
 
   // The crew's cost, in lire: per minute of work (from the crew costs), and the cost of
   // the lot so far with the cost per kilogram, as the last totals reading found them.

@@ -17,6 +17,7 @@
 #include "sim/commands.h"
 #include "sim/ptypeer.h"
 #include "sim/simboard.h"
+#include "sim/simkestin.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void onSignal(int) { stopRequested = 1; }
 
 void usage() {
   std::fputs(
-      "Uso: campionatrice-sim [--port N] [--settings FILE] [--control FIFO] [--model 0-3|old]\n"
+      "Uso: campionatrice-sim [--port N] [--reject-port N|0] [--settings FILE] [--control FIFO] [--model 0-3|old]\n"
       "                       [--lot-size N] [--mean G] [--sd G] [--cadence N] [--line-speed BAUD]\n"
       "                       [--long-status] [--trace FILE] [--phase-ms MS] [--unit G] [--plain-ends]\n"
       "Puts a simulated controller board on a pseudo-terminal and publishes it as COM N\n"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments().mid(1);
   int port = 1;
+  int rejectPort = 3;
   QString settingsPath = SettingsStore::defaultPath();
   QString control;
   QString trace;
@@ -74,6 +76,9 @@ int main(int argc, char* argv[]) {
       return 0;
     } else if (a == QLatin1String("--port")) {
       port = value.toInt();
+      ++i;
+    } else if (a == QLatin1String("--reject-port")) {
+      rejectPort = value.toInt();
       ++i;
     } else if (a == QLatin1String("--settings")) {
       settingsPath = value;
@@ -119,7 +124,14 @@ int main(int argc, char* argv[]) {
     std::fputs("campionatrice-sim: --port must be 1 to 99\n", stderr);
     return 2;
   }
+  if (rejectPort < 0 || rejectPort > 98 || rejectPort == port) {
+    std::fputs("campionatrice-sim: --reject-port must be 0 (none) or 1 to 98, not the board's\n", stderr);
+    return 2;
+  }
 
+  // The reject unit on its own line (made first, so it outlives the board that feeds it);
+  // the board sends it the fruit it rejects.
+  PtyPeer rejectPeer{std::make_unique<SimKestin>()};
   auto* board = new SimBoard();
   double mean = board->settings.meanWeight, sd = board->settings.sdWeight;
   PtyPeer peer{std::unique_ptr<SerialDevice>(board)};
@@ -159,6 +171,9 @@ int main(int argc, char* argv[]) {
     }
   };
 
+  if (rejectPort > 0)
+    board->onReject = [&rejectPeer](qint64 grams) { rejectPeer.with<SimKestin>([grams](SimKestin& k) { k.addReject(grams); }); };
+
   if (!peer.start()) {
     std::fprintf(stderr, "campionatrice-sim: cannot create a pseudo-terminal: %s\n",
                  peer.errorString().toLocal8Bit().constData());
@@ -172,6 +187,14 @@ int main(int argc, char* argv[]) {
   }
   std::printf("campionatrice-sim: controller board on COM%d = %s (port map in %s)\n", port,
               peer.devicePath().toLocal8Bit().constData(), settingsPath.toLocal8Bit().constData());
+  if (rejectPort > 0) {
+    if (!rejectPeer.start() || !PortMap::publish(store, rejectPort, rejectPeer.devicePath())) {
+      std::fprintf(stderr, "campionatrice-sim: cannot start the reject unit on COM%d\n", rejectPort);
+      return 1;
+    }
+    std::printf("campionatrice-sim: reject unit on COM%d = %s\n", rejectPort,
+                rejectPeer.devicePath().toLocal8Bit().constData());
+  }
   std::fflush(stdout);
 
   std::signal(SIGTERM, onSignal);
@@ -208,12 +231,18 @@ int main(int argc, char* argv[]) {
         break;
       }
       QString answer;
-      peer.with<SimBoard>([&](SimBoard& b) { answer = simcommands::apply(b, QString::fromLocal8Bit(l), peer.nowMs()); });
+      if (l.startsWith("scarti")) {
+        if (rejectPort > 0) rejectPeer.with<SimKestin>([&](SimKestin& k) { answer = simcommands::applyReject(k, QString::fromLocal8Bit(l)); });
+        else answer = QStringLiteral("scarti: nessuna unità scarti (--reject-port 0)");
+      } else {
+        peer.with<SimBoard>([&](SimBoard& b) { answer = simcommands::apply(b, QString::fromLocal8Bit(l), peer.nowMs()); });
+      }
       std::printf("%s\n", answer.toLocal8Bit().constData());
       std::fflush(stdout);
     }
   }
   peer.stop();
+  rejectPeer.stop();
   if (traceFile) std::fclose(traceFile);
   if (fifo.fd >= 0) ::close(fifo.fd);
   std::puts("campionatrice-sim: stopped");

@@ -406,12 +406,16 @@ void SimBoard::gradeCup() {
     ++fruits_;
     if (program_ <= 0) continue;
     const auto& b = boundaries_[l];
-    for (int c = 0; c < 15; ++c) {
-      if (b[c + 1] > b[c] && units >= b[c] && units < b[c + 1]) {
-        totals_[l][c] += units;
-        break;
+    bool graded = false;
+    if (uniform(rng_) >= settings.rejectRate) {
+      for (int c = 0; c < 15 && !graded; ++c) {
+        if (b[c + 1] > b[c] && units >= b[c] && units < b[c + 1]) {
+          totals_[l][c] += units;
+          graded = true;
+        }
       }
     }
+    if (!graded && onReject) onReject(static_cast<qint64>(grams));
   }
   if (settings.lotSize > 0 && fruits_ >= settings.lotSize) endLotNow();
 }

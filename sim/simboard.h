@@ -35,6 +35,7 @@ class SimBoard : public SerialDevice {
     bool echoCr = true;
     QByteArray afterReply = QByteArrayLiteral("\n");
     quint32 seed = 12345;
+    double rejectRate = 0.04;   // share of fruit rejected (quality 5), besides fruit outside every class
   };
 
   struct Faults {
@@ -94,6 +95,8 @@ class SimBoard : public SerialDevice {
   int protocolErrors() const { return static_cast<int>(protocolErrors_.size()); }
   const QStringList& protocolErrorTexts() const { return protocolErrors_; }
   std::function<void(const QString&)> onProtocolError;
+  // A rejected fruit, in grams: the reject unit weighs it.
+  std::function<void(qint64)> onReject;
   // Every program line ("F" and "G", with the letter) received since power-on or reset.
   const QList<QByteArray>& programLines() const { return programLines_; }
   // Every command line received, without its CR, in order.

@@ -39,6 +39,7 @@ struct LotsWindowFixture : ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(PortMap::publish(*env.store, 1, env.path(QStringLiteral("no-board"))));
+    env.noDevices();
     data = std::make_unique<TDataModule1>(TDatabase::parse(QStringLiteral("sqlite:tavikdata.sqlite"), env.workDir),
                                           env.ui);
     ASSERT_FALSE(data->Database1.createTables().has_value());

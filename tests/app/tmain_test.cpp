@@ -25,7 +25,10 @@ struct MainFixture : ::testing::Test {
   StationEnvironment station{env.workDir, *env.store, env.ui, env.clock, *env.log, {}};
 
   // COM1 is a device that is not there, so no test touches this machine's serial ports.
-  void SetUp() override { ASSERT_TRUE(PortMap::publish(*env.store, 1, noBoard())); }
+  void SetUp() override {
+    ASSERT_TRUE(PortMap::publish(*env.store, 1, noBoard()));
+    env.noDevices();
+  }
   QString noBoard() const { return env.path(QStringLiteral("no-board")); }
   // A working folder without an archive: the station says so once, at start-up.
   void expectNoArchive() {

@@ -38,6 +38,7 @@ struct WorkerFixture : ::testing::Test {
     peer = std::make_unique<PtyPeer>(std::make_unique<SimBoard>(s));
     ASSERT_TRUE(peer->start());
     ASSERT_TRUE(PortMap::publish(*env.store, 5, peer->devicePath()));
+    env.noDevices();
     env.store->writeText(QStringLiteral("morvel"), QStringLiteral("porta_com"), QStringLiteral("5"));
     env.ui.expectMessage(QStringLiteral("Bolla temporanea non presente!"));
     main = std::make_unique<TMain>(station);
@@ -103,12 +104,12 @@ TEST_F(WorkerFixture, ABoardSilentDuringATransferOrSlowNeverStallsTheWindow) {
   EXPECT_LT(runFor(2000), kStallMs);
   // F1 on the slow board: handed to the worker; the window says so and waits for it.
   main->FormKeyDown(Qt::Key_F1);
-  EXPECT_EQ(main->panelText(4), QStringLiteral("Lettura dei totali"));
+  EXPECT_EQ(main->commandText(), QStringLiteral("Lettura dei totali"));
   EXPECT_FALSE(main->own<QAction>(QStringLiteral("Totali1"))->isEnabled());
   EXPECT_NE(QApplication::overrideCursor(), nullptr);
   EXPECT_LT(runFor(1000), kStallMs);
   sim([](SimBoard& b) { b.faults = {}; });
-  runFor(20000, [&] { return main->panelText(4).isEmpty(); });
+  runFor(20000, [&] { return main->commandText().isEmpty(); });
   EXPECT_TRUE(main->own<QAction>(QStringLiteral("Totali1"))->isEnabled()) << "enabled again when done";
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 

@@ -47,6 +47,7 @@ struct ReportsFixture : ::testing::Test {
   void SetUp() override {
     ASSERT_FALSE(ReportOutput::printerInstalled()) << "the tests print into PDF files: no printer may be installed";
     ASSERT_TRUE(PortMap::publish(*env.store, 1, env.path(QStringLiteral("no-board"))));
+    env.noDevices();
     QByteArray header;
     for (const char* line : {"Cooperativa Ortofrutta", "Via dei Campi 12", "48018 Faenza (RA)", "Tel 0546 000000"})
       header += QByteArray(line).leftJustified(24, ' ');

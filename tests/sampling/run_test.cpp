@@ -46,6 +46,7 @@ struct RunFixture : ::testing::Test {
     peer = std::make_unique<PtyPeer>(std::unique_ptr<SerialDevice>(board));
     ASSERT_TRUE(peer->start());
     ASSERT_TRUE(PortMap::publish(*env.store, 5, peer->devicePath()));
+    env.noDevices();
     setKey("porta_com", "5");
   }
   void TearDown() override {

@@ -33,3 +33,9 @@ void TestEnv::writeSettings(const QByteArray& json) {
   writeFile(settingsPath(), json);
   store->reload();
 }
+
+void TestEnv::noDevices(std::initializer_list<int> ports) {
+  store->writeText(QStringLiteral("morvel"), QStringLiteral("porta_scarti"), QStringLiteral("0"));
+  for (int n : ports)
+    store->writeText(QStringLiteral("ports"), QStringLiteral("COM%1").arg(n), path(QStringLiteral("no-device-COM%1").arg(n)));
+}
