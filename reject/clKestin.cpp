@@ -101,6 +101,7 @@ std::optional<kestin::Reply> cKestin::exchange(char command) {
     if (port_->Read(chunk, cPort::kMaxBlock - static_cast<int>(reply.size()))) reply += chunk;
     if (port_->lost()) break;
   }
+  lastReply_ = reply;
   const kestin::Reply r = kestin::parse(reply);
   if (r.kind == kestin::Reply::Error) SetError(r.errorCode);
   if (r.kind == kestin::Reply::Bad) {
@@ -119,17 +120,17 @@ bool cKestin::simple(char command) {
 std::optional<int> cKestin::CmdD() {
   const auto r = exchange('D');
   if (!r) return std::nullopt;
-  return kestin::decimals(*r);
+  return r->kind == kestin::Reply::Ok ? checked(kestin::decimals(*r)) : std::nullopt;
 }
 
 std::optional<std::pair<qint64, qint64>> cKestin::CmdT() {
   const auto r = exchange('T');
   if (!r) return std::nullopt;
-  return kestin::weightParts(*r);
+  return r->kind == kestin::Reply::Ok ? checked(kestin::weightParts(*r)) : std::nullopt;
 }
 
 std::optional<kestin::Status> cKestin::CmdP() {
   const auto r = exchange('P');
   if (!r) return std::nullopt;
-  return kestin::status(*r);
+  return r->kind == kestin::Reply::Ok ? checked(kestin::status(*r)) : std::nullopt;
 }

@@ -76,4 +76,11 @@ class cKestin {
   Clock& clock_;
   std::array<bool, kestin::kErrorCodes> errors_{};
   QByteArray lastBad_;
+  QByteArray lastReply_;
+  // A positive reply whose fields are not in their layout is a bad reply too.
+  template <typename T>
+  T checked(T fields) {
+    if (!fields) lastBad_ = lastReply_;
+    return fields;
+  }
 };

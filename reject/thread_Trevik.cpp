@@ -84,6 +84,7 @@ bool tTrevik::waitFor(const std::function<bool(const Results&)>& ready, qint64 u
 
 void tTrevik::run() {
   bool lostTold = false;
+  QByteArray badTold;  // a run of the same bad reply is logged once
   for (;;) {
     unsigned pending = 0;
     {
@@ -150,8 +151,10 @@ void tTrevik::run() {
       });
     }
     if (pending & M) link_->CmdM();
-    if (!link_->lastBadReply().isEmpty() && log_)
-      log_->append(QStringLiteral("scarti: risposta non valida %1\r\n").arg(text::visible(link_->lastBadReply())));
+    const QByteArray bad = link_->lastBadReply();
+    if (!bad.isEmpty() && bad != badTold && log_)
+      log_->append(QStringLiteral("scarti: risposta non valida %1\r\n").arg(text::visible(bad)));
+    badTold = bad;
     if (retry) {
       // A command the unit did not take is tried again at a measured pace.
       std::unique_lock<std::mutex> lock(mutex_);

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QCheckBox>
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +23,8 @@
 #include "link/portmap.h"
 #include "sim/ptypeer.h"
 #include "sim/simboard.h"
+#include "sim/simkestin.h"
+#include "reject/thread_Trevik.h"
 #include "support/testenv.h"
 
 namespace {
@@ -711,4 +715,107 @@ TEST_F(RunFixture, TheExitCommandKeepsTheLotInProgressForTheNextStart) {
   EXPECT_EQ(t.FieldByName(QStringLiteral("produttore")).AsInteger(), 12);
   EXPECT_EQ(t.RecordCount(), 1);
   main.reset();
+}
+
+namespace {
+
+// The station with the simulated board and the simulated reject unit on COM6.
+struct RejectFixture : RunFixture {
+  SimKestin* kestin = nullptr;
+  std::unique_ptr<PtyPeer> rejectPeer;
+
+  void SetUp() override {
+    RunFixture::SetUp();
+    kestin = new SimKestin();
+    rejectPeer = std::make_unique<PtyPeer>(std::unique_ptr<SerialDevice>(kestin));
+    ASSERT_TRUE(rejectPeer->start());
+    ASSERT_TRUE(PortMap::publish(*env.store, 6, rejectPeer->devicePath()));
+    setKey("porta_scarti", "6");
+  }
+  void TearDown() override {
+    RunFixture::TearDown();
+    rejectPeer.reset();
+  }
+  void unit(const std::function<void(SimKestin&)>& f) { rejectPeer->with<SimKestin>(f); }
+  // Ticks (the unit answers on its own thread, for real) until the check holds.
+  bool tickUntil(const std::function<bool()>& check) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 10000) {
+      main->mainCycle().Timer1Timer();
+      QCoreApplication::processEvents();
+      if (check()) return true;
+      ::usleep(2000);
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+TEST_F(RejectFixture, TheRejectUnitsStateWeightAndErrorsReachTheStation) {
+  unit([](SimKestin& k) {
+    k.settings.state = 4;
+    k.setGrams(5790);
+  });
+  start();
+  EXPECT_EQ(main->panelText(4), QStringLiteral("0-SCARTI off "));
+  poll();
+  ASSERT_TRUE(tickUntil([&] { return main->panelText(4) == QStringLiteral("4 - tara in corso"); }));
+  ASSERT_TRUE(tickUntil([&] { return main->runState().reject.decimalsKnown; }));
+  EXPECT_EQ(main->runState().reject.endOfLotDelayMs, 26000) << "the unit's second time and a second";
+
+  // F1: the reject weight joins the totals as quality 5.
+  sim([](SimBoard& b) { b.setTotal(0, 1, 4210); });
+  main->runCommands().TotaliClick();
+  EXPECT_EQ(main->totals().R, 5790);
+  EXPECT_EQ(label(QStringLiteral("LavoratoQ5")), QStringLiteral("    5790"));
+  EXPECT_EQ(main->totals().G, 10000);
+
+  // F8: the unit zeroes too, and the old weight never enters the new lot.
+  env.ui.expectMessage(QStringLiteral("I totali verranno azzerati, vuoi continuare ?"), ModalUi::Answer::Yes);
+  main->FormKeyDown(Qt::Key_F8);
+  EXPECT_EQ(main->totals().R, 0);
+  int zeroings = 0;
+  unit([&](SimKestin& k) { zeroings = k.count('Z'); });
+  EXPECT_EQ(zeroings, 1);
+
+  // The unit goes silent: the reading keeps the last weight and says so; then it is back.
+  unit([](SimKestin& k) {
+    k.setGrams(300);
+    k.faults.silent = true;
+  });
+  env.clock.setGraceMs(20);
+  main->runCommands().TotaliClick();
+  EXPECT_EQ(main->totals().R, 0) << "the last weight, never a made-up one";
+  EXPECT_EQ(main->panelText(4), QStringLiteral("? - errore scarti "));
+  EXPECT_TRUE(log().contains("scarti: peso non letto, resta l'ultimo (0 g)\r\n"));
+  unit([](SimKestin& k) { k.faults.silent = false; });
+  env.clock.setGraceMs(300);
+  ASSERT_TRUE(tickUntil([&] { return main->panelText(4) == QStringLiteral("4 - tara in corso"); }));
+  main->runCommands().TotaliClick();
+  EXPECT_EQ(main->totals().R, 300);
+
+  // An error code the unit reports shows in the error map with its text.
+  unit([](SimKestin& k) { k.faults.errorCode = 13; });
+  ASSERT_TRUE(tickUntil([&] { return main->station().rejectUnit()->results().errors[13]; }));
+  env.ui.queueDialog([](QDialog& d) {
+    auto* box = d.findChild<QCheckBox*>(QStringLiteral("CheckBox9"));
+    EXPECT_TRUE(box && box->isChecked());
+    EXPECT_EQ(box->text(), QStringLiteral("Ciclo On Tara valore errato"));
+    return int(QDialog::Accepted);
+  });
+  main->own<QAction>(QStringLiteral("MappaerroriKestin1"))->trigger();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+}
+
+TEST_F(RunFixture, WithPortaScartiZeroThereIsNoRejectUnit) {
+  start();
+  EXPECT_EQ(main->station().rejectUnit(), nullptr);
+  EXPECT_EQ(main->panelText(4), QStringLiteral("0-SCARTI off "));
+  poll();
+  sim([](SimBoard& b) { b.setTotal(0, 1, 1000); });
+  main->runCommands().TotaliClick();
+  EXPECT_EQ(main->totals().G, 1000);
+  EXPECT_EQ(main->panelText(4), QStringLiteral("0-SCARTI off "));
 }
