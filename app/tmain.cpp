@@ -561,10 +561,13 @@ void TMain::setPanel(int panel, const QString& text, Qt::Alignment alignment) { 
 void TMain::setCaption(const QString& caption) { setWindowTitle(caption); }
 
 void TMain::setBusy(bool busy) {
+  // The main window's own cursor: an application-wide one is applied to every top-level
+  // window (each dialog and menu) at every exchange with the board, and costs the
+  // window's thread more than the exchange itself.
   if (busy) {
-    if (busy_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (busy_++ == 0) setCursor(Qt::WaitCursor);
   } else if (busy_ > 0 && --busy_ == 0) {
-    QApplication::restoreOverrideCursor();
+    unsetCursor();
   }
 }
 

@@ -1,6 +1,8 @@
 #include "reject/thread_Trevik.h"
 
+#include <pthread.h>
 #include <sys/eventfd.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "base/clock.h"
@@ -43,6 +45,16 @@ void tTrevik::stop() {
   wake_.notify_all();
   if (thread_.joinable()) thread_.join();
   if (link_) link_->Close();
+}
+
+double tTrevik::cpuMs() const {
+  if (!thread_.joinable()) return 0;
+  clockid_t id;
+  timespec ts{};
+  if (pthread_getcpuclockid(const_cast<std::thread&>(thread_).native_handle(), &id) != 0 ||
+      clock_gettime(id, &ts) != 0)
+    return 0;
+  return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
 }
 
 void tTrevik::request(unsigned requests) {

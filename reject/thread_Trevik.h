@@ -55,6 +55,8 @@ class tTrevik {
   // or at once when the clock is interrupted).
   void stop();
   bool running() const { return thread_.joinable(); }
+  // The processor time the thread has used, in milliseconds (for the benchmarks).
+  double cpuMs() const;
   int portNumber() const { return port_; }
 
   void request(unsigned requests);
