@@ -106,12 +106,12 @@ TEST_F(WorkerFixture, ABoardSilentDuringATransferOrSlowNeverStallsTheWindow) {
   main->FormKeyDown(Qt::Key_F1);
   EXPECT_EQ(main->commandText(), QStringLiteral("Lettura dei totali"));
   EXPECT_FALSE(main->own<QAction>(QStringLiteral("Totali1"))->isEnabled());
-  EXPECT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(main->cursor().shape(), Qt::WaitCursor);
   EXPECT_LT(runFor(1000), kStallMs);
   sim([](SimBoard& b) { b.faults = {}; });
   runFor(20000, [&] { return main->commandText().isEmpty(); });
   EXPECT_TRUE(main->own<QAction>(QStringLiteral("Totali1"))->isEnabled()) << "enabled again when done";
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_NE(main->cursor().shape(), Qt::WaitCursor);
 
   // F2 hands the load to the worker; the board goes silent while the lines go out.
   env.ui.queueDialog([](QDialog& d) {
