@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialog>
+#include <QFile>
+#include <QThread>
 
 #include "app/boardworker.h"
 #include "app/stationview.h"
@@ -14,7 +16,9 @@
 #include "config/settingsstore.h"
 #include "db/databaseacc.h"
 #include "export/backup.h"
+#include "export/endoflot.h"
 #include "export/expfildata.h"
+#include "export/printserver.h"
 #include "reject/errmap.h"
 #include "reject/thread_Trevik.h"
 #include "lots/tricercabolle.h"
@@ -72,24 +76,39 @@ QString StationOptions::usage() {
 
 QString station::helpFile(const QDir& workDir) { return workDir.filePath(QStringLiteral("help/Tavik.hlp")); }
 
+static void initAppResources() { Q_INIT_RESOURCE(resources); }
+
 namespace {
 QString tr(const char* s) { return QCoreApplication::translate("Station", s); }
 const QString kOff = QStringLiteral("0 - Centralina off ");
 // The menu entries of the commands that talk to the board.
-constexpr const char* kBoardCommands[] = {"Programma1", "Start1", "Totali1", "Stampa3"};
+constexpr const char* kBoardCommands[] = {"Programma1", "Start1", "Totali1", "Stampa3", "Partita1"};
+
+// The quality alarm's picture, shipped with the station.
+QByteArray alarmPicture() {
+  initAppResources();
+  QFile f(QStringLiteral(":/app/resources/alarm.jpg"));
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 }  // namespace
 
 // The board's side: used by the board's worker only (inline: by the window's thread).
 struct Station::BoardSide {
-  BoardSide(StationEnvironment& env, StationView& view)
+  BoardSide(StationEnvironment& env, StationView& view, EndOfLotWindow& window)
       : configuration(env.store, env.workDir, env.ui),
         data(TDatabase::resolve(env.store, env.workDir), env.ui),
         programs(data, nullptr, nullptr, configuration.config(), env.ui),
         runCommands(context(env, view)),
-        mainCycle(context(env, view), runCommands) {
+        mainCycle(context(env, view), runCommands),
+        archive(data),
+        lotExport(data, env.store, env.workDir, env.ui),
+        endOfLot(EndOfLot::Deps{state, totals, runCommands, configuration, archive, lotExport, env.clock, env.ui,
+                                env.log, view, [this] { return link.get(); }, [this] { return reject.get(); }, window}) {
     programs.setDisplay(&view);
     programs.setEventLog(&env.log);
     data.Database1.setQuietRepeats(true);
+    lotExport.exportFolder = [this] { return configuration.config().direxp; };
+    mainCycle.hooks.endOfLot = [this] { endOfLot.tick(); };
   }
   RunContext context(StationEnvironment& env, StationView& view) {
     return RunContext{state,    totals, configuration, data, programs, [this] { return link.get(); },
@@ -107,7 +126,63 @@ struct Station::BoardSide {
   // The reject unit's thread: the supervision and the reads run on the worker, the
   // window's side raises requests and reads results (both under the thread's lock).
   std::unique_ptr<tTrevik> reject;
+  // The end of lot stores and exports through the worker's own archive connection.
+  LotArchive archive;
+  LotExport lotExport;
+  EndOfLot endOfLot;
 };
+
+// What the end of lot, on the board's worker, needs of the window's side: each call is
+// carried out on the window's thread (the worker waits for it, as for a message box).
+class Station::EndOfLotSide : public EndOfLotWindow {
+ public:
+  explicit EndOfLotSide(Station& station) : s_(station) {}
+  LotData lotData() override {
+    return s_.onWindowThread<LotData>([this] { return s_.lots_ ? s_.lots_->lotData : LotData(); });
+  }
+  QString firstBarcode() override {
+    return s_.onWindowThread<QString>([this] { return s_.barcodes_.value(0); });
+  }
+  void dropFirstBarcode() override {
+    s_.onWindowThread<bool>([this] {
+      if (!s_.barcodes_.isEmpty()) s_.barcodes_.removeFirst();
+      s_.view_.showBarcodes(s_.barcodes_);
+      return true;
+    });
+  }
+  bool sendPrintCommand(const QString& command, QString* error) override {
+    QString why;
+    const bool sent = s_.onWindowThread<bool>([&] { return s_.printServer_->send(command, &why); });
+    if (error) *error = why;
+    return sent;
+  }
+  void clearLotData() override {
+    s_.onWindowThread<bool>([this] {
+      if (s_.lots_) {
+        LotData& d = s_.lots_->lotData;
+        d.codice.clear();
+        d.descrizione.clear();
+        d.note.clear();
+        d.numero.clear();
+        d.totPartita = QStringLiteral("0");
+      }
+      s_.view_.setText(QStringLiteral("numBolla"), QString());
+      s_.view_.setText(QStringLiteral("totPartita"), QStringLiteral("0"));
+      return true;
+    });
+  }
+
+ private:
+  Station& s_;
+};
+
+template <typename R>
+R Station::onWindowThread(const std::function<R()>& work) {
+  if (QThread::currentThread() == window_.thread()) return work();
+  R result{};
+  QMetaObject::invokeMethod(&window_, [&] { result = work(); }, Qt::BlockingQueuedConnection);
+  return result;
+}
 
 Station::Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows)
     : env_(env),
@@ -154,7 +229,9 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, co
     }
   }
   boardView_ = std::make_unique<ThreadView>(view_, window_);
-  board_ = std::make_unique<BoardSide>(env, *boardView_);
+  printServer_ = std::make_unique<PrintServerClient>(env.store);
+  endOfLotSide_ = std::make_unique<EndOfLotSide>(*this);
+  board_ = std::make_unique<BoardSide>(env, *boardView_, *endOfLotSide_);
   worker_ = std::make_unique<BoardWorker>(env.boardOnWorker ? BoardWorker::Mode::Thread : BoardWorker::Mode::Inline,
                                           MainCycle::kTickMs, [this] {
                                             board_->mainCycle.Timer1Timer();
@@ -339,6 +416,9 @@ void Station::FormShow() {
   publishSnapshot();
 
   view_.focusLotNumber();
+  view_.showAlarmPicture(decodeJpeg(alarmPicture()));
+  // The print server's connection, last.
+  printServer_->open();
 
   // From here on the board is the worker's.
   if (!ticksOnWindowThread()) env_.clock.resume();
@@ -376,6 +456,7 @@ bool Station::FormClose() {
   }
   worker_->join({});
   closed_ = true;
+  printServer_->close();
   view_.setPanel(3, kOff, Qt::AlignRight);
   env_.log.append(QStringLiteral("Stop Pilto\r\n"));
   if (board_->reject) board_->reject->stop();
@@ -408,7 +489,8 @@ void Station::FormKeyDown(int key) {
   const bool on = snapshot().boardOn;
   // A command the board has not finished yet: the keys of the board's commands wait.
   if (boardWork_ > 0 &&
-      (key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F6 || key == Qt::Key_F7 || key == Qt::Key_F8)) {
+      (key == Qt::Key_F1 || key == Qt::Key_F2 || key == Qt::Key_F6 || key == Qt::Key_F7 || key == Qt::Key_F8 ||
+       key == Qt::Key_F9)) {
     env_.ui.beep();
     return;
   }
@@ -419,6 +501,7 @@ void Station::FormKeyDown(int key) {
     case Qt::Key_F6: if (on) ModificaPU1Click(); break;
     case Qt::Key_F7: if (on) Stampa3Click(); break;
     case Qt::Key_F8: if (on) Start1Click(); break;
+    case Qt::Key_F9: if (on) Partita1Click(); break;
     default: break;
   }
 }
@@ -635,3 +718,30 @@ void Station::MappaerroriKestin1Click() {
     env_.ui.exec(*errorMap_);
   });
 }
+
+void Station::Partita1Click() {
+  guarded([this] {
+    if (!snapshot().boardOn) {
+      env_.ui.message(tr("La centralina è spenta, accenderla per favore!"), ModalUi::Icon::Error);
+      return;
+    }
+    onBoard(tr("Fine lavorazione"), [](BoardSide& b) { b.endOfLot.Partita1Click(); });
+  });
+}
+
+void Station::Image2Click() {
+  guarded([this] {
+    view_.setVisible(QStringLiteral("Image2"), false);
+    view_.setEnabled(QStringLiteral("Image2"), false);
+    onBoard(tr("Allarme qualità"), [](BoardSide& b) {
+      if (b.link) b.link->qualityAlarm = false;
+    });
+  });
+}
+
+void Station::addBarcode(const QString& line) {
+  barcodes_.append(line);
+  view_.showBarcodes(barcodes_);
+}
+
+EndOfLot& Station::endOfLot() { return board_->endOfLot; }

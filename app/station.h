@@ -31,6 +31,8 @@ class TPeriodoStampa;
 class Texpfiltdata;
 class TErr_map;
 class tTrevik;
+class EndOfLot;
+class PrintServerClient;
 class LotExport;
 class Reports;
 class cSelvik;
@@ -177,6 +179,15 @@ class Station {
   void CostiPersonaleClick();
   void DatiAziendaClick();
 
+  // F9, and the click on the quality alarm's picture that clears it.
+  void Partita1Click();
+  void Image2Click();
+  // A barcode line for the next lots (the auxiliary line reader hands them in).
+  void addBarcode(const QString& line);
+  const QStringList& barcodes() const { return barcodes_; }
+  // The board's side's end of lot (tests step it inline).
+  EndOfLot& endOfLot();
+
   // The reject unit: its status asked now, its error map shown (menu and status bar).
   void AggiornaTempiScarti1Click();
   void MappaerroriKestin1Click();
@@ -203,6 +214,10 @@ class Station {
 
  private:
   struct BoardSide;
+  class EndOfLotSide;
+  // Runs the work on the window's thread and waits for it (from the worker).
+  template <typename R>
+  R onWindowThread(const std::function<R()>& work);
   // Runs a command of the window's thread; a close asked meanwhile is carried out after it.
   template <typename F>
   void guarded(F&& work);
@@ -234,6 +249,9 @@ class Station {
   bool preview_ = false;
   bool lotInProgress_ = false;  // the start-up found a lot in progress
   std::unique_ptr<StationView> boardView_;
+  std::unique_ptr<PrintServerClient> printServer_;
+  std::unique_ptr<EndOfLotSide> endOfLotSide_;
+  QStringList barcodes_;
   std::unique_ptr<BoardSide> board_;
   std::unique_ptr<class BoardWorker> worker_;
   QStringList portSelectorItems_;

@@ -25,4 +25,7 @@ class StationView : public RunView, public ProgramDisplay {
   virtual void closeWhenIdle() = 0;
   // The command the board's worker is carrying out; empty when none.
   virtual void showCommand(const QString& text) = 0;
+  // The barcode queue (Memo1) and the quality alarm's picture (Image2).
+  virtual void showBarcodes(const QStringList& lines) = 0;
+  virtual void showAlarmPicture(const QImage& picture) = 0;
 };

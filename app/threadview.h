@@ -36,6 +36,8 @@ class ThreadView final : public StationView {
   void focusLotNumber() override { call([this] { view_.focusLotNumber(); }); }
   void closeWhenIdle() override { call([this] { view_.closeWhenIdle(); }); }
   void showCommand(const QString& t) override { call([=, this] { view_.showCommand(t); }); }
+  void showBarcodes(const QStringList& l) override { call([=, this] { view_.showBarcodes(l); }); }
+  void showAlarmPicture(const QImage& p) override { call([=, this] { view_.showAlarmPicture(p); }); }
 
  private:
   template <typename F>

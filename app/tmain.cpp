@@ -150,6 +150,7 @@ void TMain::buildMenus() {
   run("Dati1", tr("&Dati   (F3)"), [this] { station_->Dati1Click(); });
   run("Totali1", tr("&Totali"), [this] { station_->Totali1Click(); });
   run("Stampa3", tr("&Stampa   (F7)"), [this] { station_->Stampa3Click(); });
+  run("Partita1", tr("&Fine Lavorazione (F9)"), [this] { station_->Partita1Click(); });
 
   QMenu* programmi = menuBar()->addMenu(tr("&Programmi"));
   programmi->setObjectName(QStringLiteral("Programmi"));
@@ -375,6 +376,8 @@ QWidget* TMain::buildSidePanel() {
   auto* memo = new QPlainTextEdit(barcode);
   memo->setObjectName(QStringLiteral("Memo1"));
   memo->setMaximumHeight(110);
+  // Filled by the barcode reader; the end of lot takes its first line.
+  memo->setReadOnly(true);
   bl->addWidget(memo);
   v->addWidget(barcode);
 
@@ -385,6 +388,8 @@ QWidget* TMain::buildSidePanel() {
   v->addWidget(image1_, 1);
 
   auto* image2 = namedLabel(QStringLiteral("Image2"), QString(), panel);
+  image2->setCursor(Qt::PointingHandCursor);
+  image2->installEventFilter(this);
   image2->setFixedSize(297, 185);
   image2->setScaledContents(true);
   image2->hide();
@@ -417,9 +422,21 @@ void TMain::buildStatusBar() {
 }
 
 void TMain::showCommand(const QString& text) { command_->setText(text); }
+
+void TMain::showBarcodes(const QStringList& lines) {
+  if (auto* memo = own<QPlainTextEdit>(QStringLiteral("Memo1"))) memo->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void TMain::showAlarmPicture(const QImage& picture) {
+  if (auto* image2 = own<QLabel>(QStringLiteral("Image2"))) image2->setPixmap(QPixmap::fromImage(picture));
+}
 QString TMain::commandText() const { return command_->text(); }
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease && watched->objectName() == QLatin1String("Image2")) {
+    station_->Image2Click();
+    return true;
+  }
   if (event->type() == QEvent::MouseButtonRelease &&
       (watched == statusBar() || std::find(panels_.begin(), panels_.end(), watched) != panels_.end()))
     station_->StatusBar1Click();
@@ -575,8 +592,11 @@ void TMain::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_F1:
     case Qt::Key_F2:
+    case Qt::Key_F3:
     case Qt::Key_F6:
+    case Qt::Key_F7:
     case Qt::Key_F8:
+    case Qt::Key_F9:
       FormKeyDown(event->key());
       event->accept();
       return;

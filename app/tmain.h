@@ -87,6 +87,8 @@ class TMain : public QMainWindow, public StationView {
   void focusLotNumber() override;
   void closeWhenIdle() override;
   void showCommand(const QString& text) override;
+  void showBarcodes(const QStringList& lines) override;
+  void showAlarmPicture(const QImage& picture) override;
   QString commandText() const;
 
   Station& station() { return *station_; }

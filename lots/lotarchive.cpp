@@ -137,6 +137,16 @@ std::optional<int> LotArchive::nextLotNumber() {
   return candidate;
 }
 
+std::optional<int> LotArchive::countLots() {
+  int count = 0;
+  bool missing = false;
+  const bool read = data_.Database1.scan(QStringLiteral("bolle"), QStringLiteral("SELECT COUNT(*) FROM bolle"), {},
+                                         [&count](const TDatabase::Row& row) { count = static_cast<int>(row.integer(0)); },
+                                         &missing);
+  if (!read && !missing) return std::nullopt;
+  return count;
+}
+
 bool LotArchive::loadLot(int n, LotRecord& r) {
   TTable& t = data_.Table3;
   if (!t.Open()) return false;

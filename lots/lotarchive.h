@@ -55,6 +55,9 @@ class LotArchive {
   // Removes every lot; false when it could not (told). A missing table counts as done.
   bool emptyArchive();
 
+  // How many lots the archive holds; nothing when it cannot be read.
+  std::optional<int> countLots();
+
   // The smallest registration number not in use; nothing when the archive cannot be read.
   std::optional<int> nextLotNumber();
 

@@ -18,6 +18,7 @@
 #include "sim/ptypeer.h"
 #include "sim/simboard.h"
 #include "sim/simkestin.h"
+#include "sim/simprintserver.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void onSignal(int) { stopRequested = 1; }
 
 void usage() {
   std::fputs(
-      "Uso: campionatrice-sim [--port N] [--reject-port N|0] [--settings FILE] [--control FIFO] [--model 0-3|old]\n"
+      "Uso: campionatrice-sim [--port N] [--reject-port N|0] [--print-port N|0] [--settings FILE] [--control FIFO] [--model 0-3|old]\n"
       "                       [--lot-size N] [--mean G] [--sd G] [--cadence N] [--line-speed BAUD]\n"
       "                       [--long-status] [--trace FILE] [--phase-ms MS] [--unit G] [--plain-ends]\n"
       "Puts a simulated controller board on a pseudo-terminal and publishes it as COM N\n"
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
   const QStringList args = app.arguments().mid(1);
   int port = 1;
   int rejectPort = 3;
+  int printPort = 5430;
   QString settingsPath = SettingsStore::defaultPath();
   QString control;
   QString trace;
@@ -76,6 +78,9 @@ int main(int argc, char* argv[]) {
       return 0;
     } else if (a == QLatin1String("--port")) {
       port = value.toInt();
+      ++i;
+    } else if (a == QLatin1String("--print-port")) {
+      printPort = value.toInt();
       ++i;
     } else if (a == QLatin1String("--reject-port")) {
       rejectPort = value.toInt();
@@ -197,6 +202,24 @@ int main(int argc, char* argv[]) {
   }
   std::fflush(stdout);
 
+  // The print server the station tells to print each closed lot.
+  SimPrintServer printServer;
+  if (printPort > 0) {
+    printServer.onCommand = [traceFile](const QString& command) {
+      std::printf("campionatrice-sim: print server received %s\n", command.toLocal8Bit().constData());
+      std::fflush(stdout);
+      if (traceFile) {
+        std::fprintf(traceFile, "print server: %s\n", command.toLocal8Bit().constData());
+        std::fflush(traceFile);
+      }
+    };
+    if (printServer.start(static_cast<quint16>(printPort)))
+      std::printf("campionatrice-sim: print server on 127.0.0.1:%d\n", printServer.port());
+    else
+      std::printf("campionatrice-sim: no print server on port %d (%s)\n", printPort,
+                  printServer.errorString().toLocal8Bit().constData());
+  }
+
   std::signal(SIGTERM, onSignal);
   std::signal(SIGINT, onSignal);
   std::signal(SIGPIPE, SIG_IGN);
@@ -243,6 +266,7 @@ int main(int argc, char* argv[]) {
   }
   peer.stop();
   rejectPeer.stop();
+  printServer.stop();
   if (traceFile) std::fclose(traceFile);
   if (fifo.fd >= 0) ::close(fifo.fd);
   std::puts("campionatrice-sim: stopped");
