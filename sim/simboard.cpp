@@ -263,10 +263,11 @@ QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs, bool check) {
       auto& set = cmd == 'V' ? totals_ : memorised_;
       if (line == "V1" || line == "v1") {
         for (auto& l : set) l.fill(0);
-        if (cmd == 'V') {
-          fruits_ = 0;
-          if (state_ == '5') setState('4', nowMs);
-        }
+        // Zeroed for the next lot: the running totals start again, and a board at the end
+        // of its lot takes the next one.
+        if (cmd == 'v') zeroTotals();
+        fruits_ = 0;
+        if (state_ == '5') setState('4', nowMs);
         return {};
       }
       if (arg == '2' && line.size() >= 3) {

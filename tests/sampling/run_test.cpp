@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QApplication>
 #include <QLabel>
@@ -24,6 +26,11 @@
 #include "sim/ptypeer.h"
 #include "sim/simboard.h"
 #include "sim/simkestin.h"
+#include "sim/simprintserver.h"
+#include "export/endoflot.h"
+#include "export/expfildata.h"
+#include "lots/lotarchive.h"
+#include "lots/lots.h"
 #include "reject/thread_Trevik.h"
 #include "support/testenv.h"
 
@@ -818,4 +825,202 @@ TEST_F(RunFixture, WithPortaScartiZeroThereIsNoRejectUnit) {
   main->runCommands().TotaliClick();
   EXPECT_EQ(main->totals().G, 1000);
   EXPECT_EQ(main->panelText(4), QStringLiteral("0-SCARTI off "));
+}
+
+namespace {
+
+// The station, the simulated board and the simulated print server: lots closed by the
+// station from start to end.
+struct EndOfLotFixture : RunFixture {
+  SimPrintServer printServer;
+
+  void SetUp() override {
+    RunFixture::SetUp();
+    ASSERT_TRUE(printServer.start(0));
+    env.store->writeInteger(QStringLiteral("printserver"), QStringLiteral("port"), printServer.port());
+    storeProgram(7, QStringLiteral("Pesche gialle"));
+  }
+  void working() {
+    start();
+    poll();
+    sim([](SimBoard& b) {
+      std::array<int, 16> limits{};
+      for (int i = 0; i < 16; ++i) limits[i] = 80 + 20 * i;
+      b.selectProgram(7, limits);
+    });
+    poll();
+    ASSERT_EQ(main->runState().currentProgram, 7);
+  }
+  Lots& lots() { return *main->station().lots(); }
+  // Lets Timer2 elapse and the close run.
+  void elapse() {
+    env.clock.advance(main->station().endOfLot().timerIntervalMs());
+    main->mainCycle().Timer1Timer();
+    QCoreApplication::processEvents();
+  }
+  QStringList printed() {
+    for (int i = 0; i < 100 && printServer.received().isEmpty(); ++i) ::usleep(10000);
+    return printServer.received();
+  }
+  QStringList exports() {
+    return QDir(env.path(QStringLiteral("c/camp"))).entryList(QDir::Files, QDir::Name);
+  }
+};
+
+}  // namespace
+
+TEST_F(EndOfLotFixture, ALotIsClosedStoredExportedPrintedAndTheBoardZeroed) {
+  working();
+  lots().lotData.numero = QStringLiteral("4711");
+  lots().lotData.codice = QStringLiteral("12");
+  lots().lotData.descrizione = QStringLiteral("Verdi Frutta");
+  lots().lotData.totPartita = QStringLiteral("900");
+  main->station().addBarcode(QStringLiteral("8001234567890"));
+  main->station().addBarcode(QStringLiteral("8009999999999"));
+  main->station().addBarcode(QStringLiteral("8007777777777"));
+  sim([](SimBoard& b) {
+    b.setTotal(0, 2, 3000);  // line 1 grades quality 1
+    b.setTotal(1, 3, 1000);
+    b.endLotNow();
+    b.clearReceived();
+  });
+  poll();
+  EXPECT_TRUE(main->station().endOfLot().timerArmed()) << "state 5 arms the close";
+  poll();
+  EXPECT_TRUE(main->station().endOfLot().timerArmed()) << "a second state 5 does not arm it again";
+  elapse();
+
+  // Stored as lot 1 with the board's memorised grams and the operator's data.
+  LotRecord lot;
+  LotArchive archive(*data);
+  ASSERT_TRUE(archive.loadLot(1, lot));
+  EXPECT_EQ(lot.bolla, QStringLiteral("4711"));
+  EXPECT_EQ(lot.programma, QStringLiteral("07"));
+  EXPECT_EQ(lot.produttore, QStringLiteral("12"));
+  EXPECT_EQ(lot.totpartita, QStringLiteral("900"));
+  EXPECT_EQ(lot.t(2, 1), QStringLiteral("3000"));
+  EXPECT_EQ(lot.t(3, 1), QStringLiteral("1000")) << "lines 1 and 2 grade quality 1";
+  EXPECT_EQ(lot.codicebarre, QStringLiteral("8001234567890"));
+  EXPECT_EQ(main->station().barcodes(), (QStringList{QStringLiteral("8009999999999"), QStringLiteral("8007777777777")}));
+
+  // Its line for the host computer, byte for byte, in ddhhnnss.txt.
+  const QStringList files = exports();
+  ASSERT_EQ(files.size(), 1);
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^%1\\d{6}\\.txt$").arg(env.clock.now().toString(QStringLiteral("dd"))))
+                  .match(files[0])
+                  .hasMatch())
+      << files[0].toStdString();
+  ExportLot expected;
+  expected.bolla = QStringLiteral("4711");
+  expected.programma = QStringLiteral("07");
+  expected.codicebarre = QStringLiteral("8001234567890");
+  expected.produttore = QStringLiteral("12");
+  expected.totpartita = 900;
+  expected.tot[1] = 3000;
+  expected.tot[2] = 1000;
+  EXPECT_EQ(env.readFile(QStringLiteral("c/camp/") + files[0]),
+            *expfil::exportLine(expected, text::decimalSeparator()));
+
+  // Printed, zeroed without a question (the board's own end), the lot data emptied.
+  EXPECT_EQ(printed(), QStringList{QStringLiteral("P1")});
+  EXPECT_TRUE(log().contains("send print server cmd =P1\r\n"));
+  EXPECT_TRUE(lines().contains("v1"));
+  EXPECT_TRUE(lots().lotData.numero.isEmpty());
+  EXPECT_EQ(main->own<QLineEdit>(QStringLiteral("totPartita"))->text(), QStringLiteral("0"));
+  EXPECT_FALSE(main->own<QLabel>(QStringLiteral("Image2"))->isVisibleTo(main.get())) << "all in quality 1";
+}
+
+TEST_F(EndOfLotFixture, ALotWithoutItsDeliveryNoteIsKeptUntilTheNumberIsTyped) {
+  setKey("limpercq3", "10");
+  working();
+  main->station().addBarcode(QStringLiteral("BAR-1"));
+  sim([](SimBoard& b) {
+    b.setTotal(0, 1, 9000);
+    b.setTotal(1, 1, 1000);  // 10 % of quality... 1: within every limit but quality 2's 0
+  });
+  // F9 with fine_part_auto 1: the running totals, and the zeroing asks.
+  env.ui.expectMessage(QStringLiteral("Il campo 'bolla' della tabella bolle deve avere un valore"));
+  main->FormKeyDown(Qt::Key_F9);
+  elapse();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  LotRecord lot;
+  LotArchive archive(*data);
+  EXPECT_FALSE(archive.loadLot(1, lot)) << "refused: nothing stored";
+  EXPECT_TRUE(exports().isEmpty());
+  EXPECT_TRUE(printServer.received().isEmpty());
+  EXPECT_EQ(main->station().barcodes(), QStringList{QStringLiteral("BAR-1")}) << "the barcode waits";
+  EXPECT_FALSE(lines().contains("V1")) << "the board keeps its totals";
+
+  lots().lotData.numero = QStringLiteral("88");
+  env.ui.expectMessage(QStringLiteral("I totali verranno azzerati, vuoi continuare ?"), ModalUi::Answer::Yes);
+  main->FormKeyDown(Qt::Key_F9);
+  elapse();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  ASSERT_TRUE(archive.loadLot(1, lot));
+  EXPECT_EQ(lot.bolla, QStringLiteral("88"));
+  EXPECT_EQ(lot.codicebarre, QStringLiteral("BAR-1"));
+  EXPECT_EQ(printed(), QStringList{QStringLiteral("P1")});
+  EXPECT_TRUE(lines().contains("V1"));
+}
+
+TEST_F(EndOfLotFixture, TheQualityAlarmFollowsTheLimitsAndGoesToTheBoard) {
+  EXPECT_FALSE(EndOfLot::limitsExceeded({0, 10.0, 0, 0}, {0, 10, 0, 0})) << "exactly at the limit";
+  EXPECT_TRUE(EndOfLot::limitsExceeded({0, 10.004, 0, 0}, {0, 10, 0, 0}));
+  EXPECT_TRUE(EndOfLot::limitsExceeded({0.01, 0, 0, 0}, {0, 0, 0, 0})) << "the default limits are 0";
+  setKey("archiviazione", "0");
+  setKey("qualitaL2", "2");  // line 2 grades quality 2
+  working();
+  sim([](SimBoard& b) {
+    b.setTotal(0, 1, 900);
+    b.setTotal(1, 1, 100);
+    b.endLotNow();
+  });
+  poll();
+  elapse();
+  // archiviazione 0 with stampa 1: nothing stored or exported, the counter sent unchanged.
+  EXPECT_TRUE(exports().isEmpty());
+  EXPECT_EQ(printed(), QStringList{QStringLiteral("P0")});
+  auto* image2 = main->own<QLabel>(QStringLiteral("Image2"));
+  EXPECT_TRUE(image2->isVisibleTo(main.get())) << "10 % of quality 2 against the limit 0";
+  EXPECT_FALSE(image2->pixmap().isNull()) << "the red picture";
+  sim([](SimBoard& b) { b.clearReceived(); });
+  poll();
+  EXPECT_TRUE(lines().contains("A1")) << "every following status carries the alarm";
+  main->station().Image2Click();
+  EXPECT_FALSE(image2->isVisibleTo(main.get()));
+  sim([](SimBoard& b) { b.clearReceived(); });
+  poll();
+  EXPECT_TRUE(lines().contains("A0"));
+}
+
+TEST_F(EndOfLotFixture, TheLatchAndF9FollowFinePartAuto) {
+  setKey("fine_part_auto", "0");
+  working();
+  sim([](SimBoard& b) { b.endLotNow(); });
+  poll();
+  EXPECT_FALSE(main->station().endOfLot().timerArmed()) << "state 5 arms nothing";
+  main->FormKeyDown(Qt::Key_F9);
+  main->mainCycle().Timer1Timer();
+  EXPECT_TRUE(main->station().endOfLot().timerArmed()) << "F9 asks the main cycle, which arms";
+}
+
+TEST_F(EndOfLotFixture, AnExportFileOfTheSameNameIsNeverOverwritten) {
+  working();
+  lots().lotData.numero = QStringLiteral("1");
+  // The host's files of every second the close may take (same day, hour, minute, second).
+  const QDateTime from = env.clock.now();
+  QStringList host;
+  for (int s = 0; s < 120; ++s) {
+    host << EndOfLot::exportBaseName(from.addSecs(s)) + QStringLiteral(".txt");
+    env.writeFile(QStringLiteral("c/camp/") + host.last(), "the host's file\r\n");
+  }
+  sim([](SimBoard& b) { b.endLotNow(); });
+  poll();
+  env.ui.queueAnswer(ModalUi::Answer::Ok);
+  elapse();
+  for (const QString& name : host) EXPECT_EQ(env.readFile(QStringLiteral("c/camp/") + name), QByteArray("the host's file\r\n"));
+  const QStringList partial = exports().filter(QRegularExpression(QStringLiteral("\\.t$")));
+  ASSERT_EQ(partial.size(), 1) << "the new line waits under its .t name";
+  EXPECT_TRUE(env.readFile(QStringLiteral("c/camp/") + partial[0]).startsWith("       1,"));
+  EXPECT_TRUE(log().contains("esiste gi"));
 }
