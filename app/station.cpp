@@ -43,6 +43,8 @@ StationOptions StationOptions::parse(const QStringList& arguments) {
       options.unattended = true;
     } else if (a == QLatin1String("--create-database")) {
       options.createDatabase = true;
+    } else if (a == QLatin1String("--demo")) {
+      options.demo = true;
     } else if (a == QLatin1String("--database-role")) {
       options.databaseRole = true;
     } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -66,6 +68,8 @@ QString StationOptions::usage() {
       "                 (solo come primo parametro)\n"
       "  --unattended   risponde OK o Si a ogni messaggio e finestra modale e ne scrive il\n"
       "                 testo nel registro eventi e sullo standard error\n"
+      "  --demo         stazione di prova: una bolla chiusa senza numero di bolla prende il numero\n"
+      "                 DEMO e un progressivo, cosi' le bolle del campione simulato si archiviano\n"
       "  --create-database  crea le tabelle mancanti nel database dell'alias tavikdata\n"
       "                 (sezione \"databases\" delle impostazioni; senza, il file SQLite\n"
       "                 tavikdata.sqlite della cartella di lavoro) ed esce\n"
@@ -138,7 +142,13 @@ class Station::EndOfLotSide : public EndOfLotWindow {
  public:
   explicit EndOfLotSide(Station& station) : s_(station) {}
   LotData lotData() override {
-    return s_.onWindowThread<LotData>([this] { return s_.lots_ ? s_.lots_->lotData : LotData(); });
+    return s_.onWindowThread<LotData>([this] {
+      LotData d = s_.lots_ ? s_.lots_->lotData : LotData();
+      // The trial station numbers the lots nobody typed a delivery note for.
+      if (d.numero.trimmed().isEmpty() && StationOptions::parse(s_.env_.arguments).demo)
+        d.numero = QStringLiteral("DEMO%1").arg(++demoLots_);
+      return d;
+    });
   }
   QString firstBarcode() override {
     return s_.onWindowThread<QString>([this] { return s_.barcodes_.value(0); });
@@ -174,6 +184,7 @@ class Station::EndOfLotSide : public EndOfLotWindow {
 
  private:
   Station& s_;
+  int demoLots_ = 0;
 };
 
 template <typename R>

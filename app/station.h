@@ -60,6 +60,7 @@ struct StationOptions {
   bool unattended = false;
   bool createDatabase = false;
   bool databaseRole = false;
+  bool demo = false;
   bool help = false;
   QStringList unknown;
 
