@@ -1024,3 +1024,23 @@ TEST_F(EndOfLotFixture, AnExportFileOfTheSameNameIsNeverOverwritten) {
   EXPECT_TRUE(env.readFile(QStringLiteral("c/camp/") + partial[0]).startsWith("       1,"));
   EXPECT_TRUE(log().contains("esiste gi"));
 }
+
+TEST_F(EndOfLotFixture, TheLatchArmsOncePerLotAndAnUnreachablePrintServerIsNoSentCommand) {
+  working();
+  printServer.stop();
+  lots().lotData.numero = QStringLiteral("A");
+  sim([](SimBoard& b) { b.endLotNow(); });
+  poll();
+  ASSERT_TRUE(main->station().endOfLot().timerArmed());
+  elapse();
+  EXPECT_FALSE(main->station().endOfLot().timerArmed());
+  EXPECT_TRUE(log().contains("print server: comando P1 non inviato"));
+  EXPECT_FALSE(log().contains("send print server cmd")) << "a command that was not sent is not logged as sent";
+  EXPECT_EQ(main->panelText(2), QStringLiteral("Stampa non inviata"));
+  // The zeroing started the next lot (state 4): its end arms the close again.
+  poll();
+  EXPECT_EQ(main->runState().lastBoardState, 4);
+  sim([](SimBoard& b) { b.endLotNow(); });
+  poll();
+  EXPECT_TRUE(main->station().endOfLot().timerArmed());
+}
