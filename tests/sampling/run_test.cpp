@@ -83,6 +83,17 @@ struct RunFixture : ::testing::Test {
   void poll(int polls = 1) {
     for (int i = 0; i < polls * 12; ++i) main->mainCycle().Timer1Timer();
   }
+  // The board takes program n as if chosen at the machine (limits from 100 g in steps of
+  // 20 g), and the station follows it.
+  void runProgram(int n) {
+    sim([n](SimBoard& b) {
+      std::array<int, 16> limits{};
+      for (int i = 0; i < 16; ++i) limits[i] = 80 + 20 * i;
+      b.selectProgram(n, limits);
+    });
+    poll();
+    ASSERT_EQ(main->runState().currentProgram, n);
+  }
   // The command lines the board has taken, once it has taken `count` or after a while.
   QList<QByteArray> lines(int atLeast = 0) {
     QList<QByteArray> got;
@@ -652,13 +663,7 @@ TEST_F(RunFixture, F7ReadsTheTotalsAgainAndPrintsTheLotInProgress) {
   env.writeFile(QStringLiteral("c31.cst"), " 1 37486 0     0 0     0");
   start();
   poll();
-  sim([](SimBoard& b) {
-    std::array<int, 16> limits{};
-    for (int i = 0; i < 16; ++i) limits[i] = 80 + 20 * i;
-    b.selectProgram(7, limits);
-  });
-  poll();
-  ASSERT_EQ(main->runState().currentProgram, 7);
+  runProgram(7);
   // The operator's lot data, then more fruit: F7 prints what the board counts now.
   Lots& lots = *main->station().lots();
   lots.lotData.codice = QStringLiteral("12");
@@ -843,13 +848,7 @@ struct EndOfLotFixture : RunFixture {
   void working() {
     start();
     poll();
-    sim([](SimBoard& b) {
-      std::array<int, 16> limits{};
-      for (int i = 0; i < 16; ++i) limits[i] = 80 + 20 * i;
-      b.selectProgram(7, limits);
-    });
-    poll();
-    ASSERT_EQ(main->runState().currentProgram, 7);
+    runProgram(7);
   }
   Lots& lots() { return *main->station().lots(); }
   // Lets Timer2 elapse and the close run.
