@@ -29,7 +29,10 @@ cSelvik::cSelvik(int portNumber, int baudRate, const QString& devicePath, Clock&
       ui_(ui),
       tareTable_(std::make_unique<rcTestTaraTazza>()) {}
 
-cSelvik::~cSelvik() = default;
+cSelvik::~cSelvik() {
+  // The reader reads the port: it ends first.
+  if (reader_) reader_->Terminate();
+}
 
 bool cSelvik::Open() {
   wanted_ = true;
@@ -53,6 +56,14 @@ bool cSelvik::openPort() {
 
 bool cSelvik::Close() {
   wanted_ = false;
+  // A test still streaming: its reader ends, and ESC stops the board's stream (written
+  // without waiting for its echo: the station is closing).
+  if (reader_) {
+    reader_->Terminate();
+    reader_.reset();
+    readerLetter_ = 0;
+    writeByte(kESC);
+  }
   return port_->Close();
 }
 
@@ -113,11 +124,19 @@ bool cSelvik::waitWholeLine(const QByteArray& line, qint64 deadlineUs) {
     if (left <= 0 || clock_.interrupted()) return false;
     if (!clock_.waitReadable(port_->handle(), left)) continue;
     if (port_->Read(chunk, static_cast<int>(line.size()) + 5)) buffer += chunk;
-    if (buffer == line) return true;
+    // A stream the line starts may follow its echo in the same read: it is kept for the
+    // reader the line starts.
+    if (buffer.startsWith(line)) {
+      leftover_ = buffer.mid(line.size());
+      return true;
+    }
   }
 }
 
 bool cSelvik::SendLine(const QByteArray& line, Echo echo) {
+  // While a test streams, the line is its reader's: only the stop's ESC goes out.
+  if (readerLetter_ && !stopping_) return false;
+  leftover_.clear();
   const qsizetype n = line.size();
   for (int attempt = 1; attempt <= kAttempts; ++attempt) {
     if (clock_.interrupted()) return false;
@@ -176,7 +195,10 @@ std::optional<QByteArray> cSelvik::CollectReply(int timeoutUnits, const QByteArr
       from = m;
     }
     const qsizetype cr = buffer.indexOf('\r', from);
-    if (cr >= 0) return buffer.left(cr + 1);
+    if (cr >= 0) {
+      leftover_ = buffer.mid(cr + 1);
+      return buffer.left(cr + 1);
+    }
   }
 }
 
@@ -438,4 +460,106 @@ QString cSelvik::stateText(QChar state) {
     case '5': return QStringLiteral("5 - Fine partita");
     default: return {};
   }
+}
+
+bool cSelvik::startReader(char letter, std::unique_ptr<StreamReader> reader, bool accepted) {
+  if (!accepted) {
+    ui_.beep();
+    // The board may stream already: ESC stops it.
+    SendLine(QByteArray(1, kESC), Echo::PerCharacter);
+    return false;
+  }
+  reader_ = std::move(reader);
+  readerLetter_ = letter;
+  reader_->Run(leftover_);
+  leftover_.clear();
+  return true;
+}
+
+bool cSelvik::stopReader(char letter) {
+  const bool existed = readerLetter_ == letter && reader_;
+  if (existed) {
+    reader_->Terminate();
+    reader_.reset();
+    readerLetter_ = 0;
+  }
+  // ESC only for the test that runs (or, for the trace, always): never into another
+  // test's stream.
+  if (existed || (letter == 'O' && !readerLetter_)) {
+    stopping_ = true;
+    SendLine(QByteArray(1, kESC), Echo::PerCharacter);
+    stopping_ = false;
+  }
+  return existed;
+}
+
+bool cSelvik::StartTrace(const QByteArray& payload) {
+  if (readerLetter_) return false;
+  const bool sent = SendLine("O" + payload + kCR, Echo::WholeLine);
+  return startReader('O', std::make_unique<tTracciaGrafica>(*port_), sent);
+}
+
+std::optional<rcTracciaGrafica> cSelvik::NextTrace() {
+  auto* r = readerOf<tTracciaGrafica>('O');
+  return r ? r->Take() : std::nullopt;
+}
+
+QByteArray cSelvik::lastTraceFrame() const {
+  auto* r = readerOf<tTracciaGrafica>('O');
+  return r ? r->lastFrame() : QByteArray();
+}
+
+bool cSelvik::StopTrace() { return stopReader('O'); }
+
+bool cSelvik::StartEmptyCupTest(const QByteArray& payload) {
+  if (readerLetter_) return false;
+  const bool sent = SendLine("N" + payload + kCR, Echo::PerCharacter);
+  return startReader('N', std::make_unique<tControlloTazzeVuote>(*port_), sent);
+}
+
+std::optional<rcCOntrolloTazzeVuote> cSelvik::NextEmptyCup() {
+  auto* r = readerOf<tControlloTazzeVuote>('N');
+  return r ? r->Take() : std::nullopt;
+}
+
+bool cSelvik::StartLineCalibration(const QByteArray& payload) {
+  if (readerLetter_) return false;
+  const bool sent = SendLine("P" + payload + kCR, Echo::PerCharacter);
+  return startReader('P', std::make_unique<tCalibrazioneLinee>(*port_), sent);
+}
+
+std::optional<rcCalibrazioneLinee> cSelvik::NextCalibration() {
+  auto* r = readerOf<tCalibrazioneLinee>('P');
+  return r ? r->Take() : std::nullopt;
+}
+
+bool cSelvik::StartMemorisedTest(int timeoutUnits) {
+  if (readerLetter_) return false;
+  // A reply line (its content is not used) says the board took it.
+  bool accepted = SendLine(QByteArray("S") + kCR, Echo::PerCharacter);
+  if (accepted) {
+    clock_.waitUnits(kReplyPause);
+    accepted = CollectReply(timeoutUnits).has_value();
+  }
+  return startReader('S', std::make_unique<tTestMemorizzato>(*port_), accepted);
+}
+
+rcTestMemorizzato cSelvik::GetMemorised(int line) const {
+  auto* r = readerOf<tTestMemorizzato>('S');
+  return r ? r->GetLine(line) : rcTestMemorizzato{};
+}
+
+bool cSelvik::StartEncoderTest(int timeoutUnits) {
+  if (readerLetter_) return false;
+  bool accepted = SendLine(QByteArray("T") + kCR, Echo::PerCharacter);
+  if (accepted) {
+    clock_.waitUnits(kReplyPause);
+    accepted = CollectReply(timeoutUnits, "T").has_value();
+  }
+  return startReader('T', std::make_unique<tTestEncoder>(*port_), accepted);
+}
+
+rcTestEncoder cSelvik::GetEncoder() const {
+  auto* r = readerOf<tTestEncoder>('T');
+  return r ? r->GetValues() : rcTestEncoder{};
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "link/clPort.h"
+#include "link/testreaders.h"
 
 class Clock;
 class EventLog;
@@ -132,7 +133,46 @@ class cSelvik {
   // The quality alarm, carried by every status request ("A1" while set).
   bool qualityAlarm = false;
 
+  // The streaming service tests. A start sends its command and, when the board took it,
+  // starts the test's reader on the line with what came after the command's echo or reply;
+  // a start while a reader runs is refused. While a reader runs, the link refuses every
+  // other exchange; a stop ends the reader (nobody reads the line after it) and sends ESC.
+  // A start the board did not take sounds the beep and still sends ESC: the board may
+  // already stream.
+  bool StartTrace(const QByteArray& payload);
+  std::optional<rcTracciaGrafica> NextTrace();
+  QByteArray lastTraceFrame() const;
+  bool StopTrace();
+  bool StartEmptyCupTest(const QByteArray& payload);
+  std::optional<rcCOntrolloTazzeVuote> NextEmptyCup();
+  bool StopEmptyCupTest() { return stopReader('N'); }
+  bool StartLineCalibration(const QByteArray& payload);
+  std::optional<rcCalibrazioneLinee> NextCalibration();
+  bool StopLineCalibration() { return stopReader('P'); }
+  bool StartMemorisedTest(int timeoutUnits);
+  rcTestMemorizzato GetMemorised(int line) const;
+  bool StopMemorisedTest() { return stopReader('S'); }
+  bool StartEncoderTest(int timeoutUnits);
+  rcTestEncoder GetEncoder() const;
+  bool StopEncoderTest() { return stopReader('T'); }
+  // The letter of the test whose reader runs; 0 when none.
+  char streaming() const { return readerLetter_; }
+  StreamReader* reader() const { return reader_.get(); }
+
  private:
+  bool startReader(char letter, std::unique_ptr<StreamReader> reader, bool accepted);
+  bool stopReader(char letter);
+  template <typename R>
+  R* readerOf(char letter) const {
+    return readerLetter_ == letter ? static_cast<R*>(reader_.get()) : nullptr;
+  }
+  std::unique_ptr<StreamReader> reader_;
+  char readerLetter_ = 0;
+  bool stopping_ = false;  // the stop's ESC is the one line sent while a reader runs
+  // Bytes that came after a command's echo or reply in the same read (the first frame of
+  // a stream), for the reader the command starts.
+  QByteArray leftover_;
+
   // One request: send with per-character echo, pause, collect. A failed send beeps unless
   // told not to; a missing reply always beeps.
   std::optional<QByteArray> request(const QByteArray& line, int timeoutUnits, bool beepOnSendFailure);

@@ -38,7 +38,42 @@ QByteArray SimBoard::onTick(qint64 nowMs) {
   advance(nowMs);
   QByteArray out;
   out.swap(noise_);
+  if (stream_ && powered_ && nowMs >= nextFrameMs_) {
+    nextFrameMs_ = nowMs + 100;
+    out += streamFrame();
+  }
   return out;
+}
+
+QByteArray SimBoard::streamFrame() {
+  const int n = streamCount_++;
+  const int line = n % 4 + 1;
+  const auto num = [](qint64 v, int width) { return QByteArray::number(v).rightJustified(width, ' '); };
+  switch (stream_) {
+    case 'S':  // cup, tare and net of the lines in turn
+      return "S" + QByteArray::number(line) + num(n / 4 % std::max(1, numtazze_) + 1, 4) + num(40 + 3 * line, 4) +
+             num(170 + 5 * line + n % 7, 4) + CR;
+    case 'T':  // encoder turns, the value and five error counters
+      return "T" + num(n / 10, 3) + num(500 + n % 13, 4) + num(0, 4) + num(0, 4) + num(n / 50, 4) + num(0, 4) + num(0, 4) + CR;
+    case 'N': {  // a cup whose tare differs beyond the limit, now and then
+      const int limit = streamPayload_.toInt();
+      return "N" + QByteArray::number(line) + digits(n % std::max(1, numtazze_) + 1, 4) + num(limit + 1 + n % 9, 4) + CR;
+    }
+    case 'P': {  // calibration passes of each line converging on the sample weight
+      const int sample = streamPayload_.toInt();
+      const int passes = n / 4 + 1;
+      const double gain = 0.96 + 0.02 * line;
+      const int weight = static_cast<int>(sample * gain + (sample * (1.0 - gain)) * (1.0 - 1.0 / passes));
+      return "P" + QByteArray::number(line) + digits(passes, 4) + digits(static_cast<int>(1000 / gain), 4) +
+             digits(weight, 4) + CR;
+    }
+    case 'O': {  // the load-cell trace of one cup of the line
+      QByteArray f = "O" + digits(n + 1, 4) + num(180, 4) + num(820, 4);
+      for (int k = 0; k < 100; ++k) f += num(200 + (k > 20 && k < 80 ? 400 : 0) + (k * 7 + n) % 11, 4);
+      return f + CR;
+    }
+    default: return {};
+  }
 }
 
 bool SimBoard::isLastBeforeCr(const QByteArray& line) const {
@@ -71,6 +106,7 @@ QByteArray SimBoard::receive(char c, qint64 nowMs) {
   if (c == ESC) {
     line_.clear();
     mode_ = Mode::Unknown;
+    stream_ = 0;  // a test stream ends
     return faults.noEcho ? QByteArray() : QByteArray(1, ESC);
   }
   if (c == CR) {
@@ -325,9 +361,20 @@ QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs, bool check) {
       }
       return reply(tareTableReply(line.mid(1, 6)));
     }
-    case 'S': return reply(QByteArray("S\r"));
-    case 'T': return reply(QByteArray("T\r"));
-    default: return {};  // "N", "P", "O", "U" and anything unknown: nothing to say
+    case 'S':
+    case 'T':
+    case 'N':
+    case 'P':
+    case 'O':
+      // A service test: the frames follow until ESC (S and T answer a line first).
+      stream_ = cmd;
+      streamPayload_ = line.mid(1);
+      streamCount_ = 0;
+      nextFrameMs_ = nowMs + 20;
+      if (cmd == 'S') return reply(QByteArray("S\r"));
+      if (cmd == 'T') return reply(QByteArray("T\r"));
+      return {};
+    default: return {};  // "U" and anything unknown: nothing to say
   }
 }
 

@@ -71,6 +71,8 @@ class SimBoard : public SerialDevice {
   // chosen at the machine): the same boundaries on every line, no exits.
   void selectProgram(int program, const std::array<int, 16>& boundaries);
   bool powered() const { return powered_; }
+  // The service test streaming now (its letter), 0 when none.
+  char streaming() const { return stream_; }
 
   // What the board holds, for tests and the simulator's status command.
   char state() const { return state_; }
@@ -158,6 +160,13 @@ class SimBoard : public SerialDevice {
   QList<QByteArray> programLines_;
   QList<QByteArray> received_;
   QByteArray noise_;
+  // A service test streaming its frames until ESC: its letter, its payload, and when the
+  // next frame is due (ten a second).
+  char stream_ = 0;
+  QByteArray streamPayload_;
+  qint64 nextFrameMs_ = 0;
+  int streamCount_ = 0;
+  QByteArray streamFrame();
   QStringList protocolErrors_;
   // A program arrives in 52 lines; it is graded with only once all have come.
   struct Pending {

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include "link/cSelvik.h"
+#include <QElapsedTimer>
+#include <QThread>
 #include "sim/ptypeer.h"
 #include "sim/simboard.h"
 #include "support/testenv.h"
@@ -315,4 +317,60 @@ TEST(cSelvikOpen, APortThatCannotBeOpenedIsLoggedWithItsDeviceAndReason) {
   EXPECT_TRUE(env.readFile(QStringLiteral("morvel.log"))
                   .contains("linea centralina: impossibile aprire COM3 (" + env.path(QStringLiteral("no-such-device")).toLocal8Bit() +
                             ": apertura: No such file or directory)"));
+}
+
+TEST_F(LinkFixture, EachStreamingTestStartsItsReaderAndEndsWithEsc) {
+  const auto waitFor = [](const std::function<bool()>& check) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 5000) {
+      if (check()) return true;  // checked once: a check may take a record
+      QThread::msleep(10);
+    }
+    return false;
+  };
+  // The memorised net: a reply line, then the lines' values.
+  ASSERT_TRUE(link->StartMemorisedTest(cSelvik::kMediumTimeout));
+  EXPECT_EQ(link->streaming(), 'S');
+  EXPECT_FALSE(link->StartEncoderTest(cSelvik::kShortTimeout)) << "one test at a time";
+  EXPECT_FALSE(link->RequestStatus(cSelvik::kShortTimeout)) << "the line is the reader's";
+  ASSERT_TRUE(waitFor([&] { return link->GetMemorised(4).net.trimmed().toInt() > 0; }));
+  EXPECT_EQ(link->GetMemorised(4).line, QStringLiteral("4"));
+  EXPECT_TRUE(link->StopMemorisedTest());
+  EXPECT_EQ(link->streaming(), 0);
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; })) << "ESC ended the board's stream";
+  EXPECT_FALSE(link->StopMemorisedTest()) << "no reader any more";
+  EXPECT_TRUE(link->RequestStatus(cSelvik::kShortTimeout)) << "the line is the link's again";
+
+  ASSERT_TRUE(link->StartEncoderTest(cSelvik::kShortTimeout));
+  ASSERT_TRUE(waitFor([&] { return link->GetEncoder().value.trimmed().toInt() >= 500; }));
+  EXPECT_TRUE(link->StopEncoderTest());
+
+  ASSERT_TRUE(link->StartEmptyCupTest("015"));
+  std::optional<rcCOntrolloTazzeVuote> cup;
+  ASSERT_TRUE(waitFor([&] { return (cup = link->NextEmptyCup()).has_value(); }));
+  EXPECT_GT(cup->value.trimmed().toInt(), 15) << "a deviation beyond the limit N015";
+  EXPECT_TRUE(link->StopEmptyCupTest());
+
+  ASSERT_TRUE(link->StartLineCalibration("200"));
+  std::optional<rcCalibrazioneLinee> pass;
+  ASSERT_TRUE(waitFor([&] { return (pass = link->NextCalibration()).has_value(); }));
+  EXPECT_EQ(pass->line, QStringLiteral("1"));
+  EXPECT_TRUE(link->StopLineCalibration());
+
+  ASSERT_TRUE(link->StartTrace("1300"));
+  std::optional<rcTracciaGrafica> trace;
+  ASSERT_TRUE(waitFor([&] { return (trace = link->NextTrace()).has_value(); }));
+  EXPECT_EQ(trace->maximum, QStringLiteral(" 820"));
+  EXPECT_TRUE(link->lastTraceFrame().startsWith("O"));
+  EXPECT_TRUE(link->StopTrace());
+  EXPECT_FALSE(link->StopTrace()) << "ESC again, but no reader";
+  EXPECT_TRUE(link->RequestStatus(cSelvik::kShortTimeout));
+}
+
+TEST_F(LinkFixture, ClosingTheLinkWithATestStreamingStopsItsReaderAndTheBoard) {
+  ASSERT_TRUE(link->StartEncoderTest(cSelvik::kShortTimeout));
+  link->Close();
+  EXPECT_EQ(link->streaming(), 0);
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; }));
 }
