@@ -20,6 +20,7 @@
 #include "export/expfildata.h"
 #include "export/printserver.h"
 #include "reject/errmap.h"
+#include "service/calibration.h"
 #include "reject/thread_Trevik.h"
 #include "lots/tricercabolle.h"
 #include "link/cSelvik.h"
@@ -238,6 +239,13 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, co
       search->onPrint = [this](int n) { reports_->printStoredLot(n, false); };
       search->onExport = [this](const QList<int>& lots) { exportSearch(lots); };
     }
+  }
+  calibration_ = std::make_unique<CalibrationModel>();
+  calibrationWindow_ = windows.calibration;
+  if (calibrationWindow_) {
+    calibrationWindow_->bind(*calibration_);
+    calibrationWindow_->onStart = [this] { calibrationStart(); };
+    calibrationWindow_->onStop = [this] { calibrationStop(); };
   }
   boardView_ = std::make_unique<ThreadView>(view_, window_);
   printServer_ = std::make_unique<PrintServerClient>(env.store);
@@ -756,3 +764,105 @@ void Station::addBarcode(const QString& line) {
 }
 
 EndOfLot& Station::endOfLot() { return board_->endOfLot; }
+
+void Station::Calibrazione1Click() {
+  guarded([this] {
+    if (!calibrationWindow_) return;
+    env_.log.append(QStringLiteral("iniz calibrazione\r\n"));
+    if (env_.ui.message(tr("Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione."),
+                        ModalUi::Icon::Information, ModalUi::Buttons::YesNo) != ModalUi::Answer::Yes)
+      return;
+    if (!snapshot().boardOn) {
+      env_.ui.message(tr("La centralina è spenta, accenderla per favore!"), ModalUi::Icon::Error);
+      return;
+    }
+    MachineConfig& c = configuration_.config();
+    const std::array<int, 4> kept = c.kpeso;
+    CalibrationModel& m = *calibration_;
+    m = CalibrationModel();
+    for (int i = 0; i < 4; ++i) m.kappa[i] = QString::number(c.kpeso[i]).rightJustified(4);
+    // The board's passes reach the dialog through the main cycle's display step.
+    onBoard(tr("Calibrazione"), [this](BoardSide& b) {
+      b.state.serviceMode = 3;
+      b.mainCycle.hooks.serviceDisplayStep = [this, &b](int mode) {
+        cSelvik* link = b.link.get();
+        if (mode != 3 || !link) return;
+        const std::optional<rcCalibrazioneLinee> pass = link->NextCalibration();
+        if (!pass) return;
+        const int m = b.configuration.config().xmoltiply;
+        QMetaObject::invokeMethod(&window_, [this, p = *pass, m] {
+          calibration::apply(*calibration_, p, m);
+          calibrationWindow_->showModel();
+        }, Qt::QueuedConnection);
+      };
+    });
+    calibrationWindow_->saveAction = [this] {
+      for (int i = 0; i < 4; ++i)
+        if (!calibration::validCoefficient(calibration_->kappa[i])) {
+          env_.ui.message(tr("Il coefficiente della linea %1 deve essere un numero intero da 1 a 9999").arg(i + 1),
+                          ModalUi::Icon::Error);
+          return false;
+        }
+      return true;
+    };
+    calibrationWindow_->showModel();
+    const bool saved = env_.ui.exec(*calibrationWindow_) == QDialog::Accepted;
+    calibrationStop();
+    calibrationWindow_->saveAction = {};
+    if (saved) {
+      for (int i = 0; i < 4; ++i) c.kpeso[i] = *calibration::validCoefficient(calibration_->kappa[i]);
+      configuration_.SaveConfiguration();
+      ApplyConfiguration();
+      const QString factors = calibration::coefficientString(calibration_->kappa);
+      // A board of model 3 or above takes the factors; an older one the configuration.
+      onBoard(tr("Coefficienti di calibrazione"), [factors](BoardSide& b) {
+        if (b.state.boardModel >= 3) {
+          b.state.calibrationFactors = factors;
+          b.state.calibrationRequest = true;
+        } else {
+          b.state.reinitRequest = true;
+        }
+      });
+    } else {
+      c.kpeso = kept;
+    }
+    onBoard(tr("Fine calibrazione"), [](BoardSide& b) {
+      b.state.serviceMode = 0;
+      b.mainCycle.hooks.serviceDisplayStep = {};
+    });
+    env_.log.append(QStringLiteral("fine calibrazione\r\n"));
+  });
+}
+
+void Station::calibrationStart() {
+  CalibrationModel& m = *calibration_;
+  if (m.running) return;
+  const auto w = calibration::sampleWeight(m.pesoCamp, configuration_.config().xmoltiply);
+  if (!w) return;
+  m.pesoCamp = w->shown;
+  if (w->perLine < calibration::kMinWeight || w->perLine > calibration::kMaxWeight) {
+    env_.ui.message(tr("Il peso campione per linea deve essere da %1 a %2 grammi")
+                        .arg(calibration::kMinWeight).arg(calibration::kMaxWeight),
+                    ModalUi::Icon::Warning);
+    calibrationWindow_->showModel();
+    return;
+  }
+  const QByteArray payload = QByteArray::number(w->perLine).rightJustified(3, '0');
+  auto started = std::make_shared<bool>(false);
+  onBoard(tr("Calibrazione"), [payload, started](BoardSide& b) {
+    if (b.link) *started = b.link->StartLineCalibration(payload);
+  }, [this, started] {
+    // A start the board did not take leaves the dialog idle.
+    calibration_->running = *started;
+    calibrationWindow_->showModel();
+  });
+}
+
+void Station::calibrationStop() {
+  if (!calibration_->running) return;
+  calibration_->running = false;
+  onBoard(tr("Fine calibrazione"), [](BoardSide& b) {
+    if (b.link) b.link->StopLineCalibration();
+  });
+  calibrationWindow_->showModel();
+}

@@ -30,6 +30,8 @@ class TNewProgram;
 class TPeriodoStampa;
 class Texpfiltdata;
 class TErr_map;
+class TCalibrazione_Linee;
+struct CalibrationModel;
 class tTrevik;
 class EndOfLot;
 class PrintServerClient;
@@ -109,6 +111,7 @@ class Station {
     TPeriodoStampa* period = nullptr;
     Texpfiltdata* exportRange = nullptr;
     TErr_map* errorMap = nullptr;
+    TCalibrazione_Linee* calibration = nullptr;
   };
   Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows);
   ~Station();
@@ -180,6 +183,10 @@ class Station {
   void CostiPersonaleClick();
   void DatiAziendaClick();
 
+  // The line calibration (Servizio, Assistenza, Calibrazione).
+  void Calibrazione1Click();
+  CalibrationModel& calibrationModel() { return *calibration_; }
+
   // F9, and the click on the quality alarm's picture that clears it.
   void Partita1Click();
   void Image2Click();
@@ -247,6 +254,10 @@ class Station {
   std::unique_ptr<LotExport> lotExport_;
   Texpfiltdata* exportRange_ = nullptr;
   TErr_map* errorMap_ = nullptr;
+  TCalibrazione_Linee* calibrationWindow_ = nullptr;
+  std::unique_ptr<CalibrationModel> calibration_;
+  void calibrationStart();
+  void calibrationStop();
   bool preview_ = false;
   bool lotInProgress_ = false;  // the start-up found a lot in progress
   std::unique_ptr<StationView> boardView_;

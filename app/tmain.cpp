@@ -27,6 +27,7 @@
 #include "lots/tricercabolle.h"
 #include "export/expfildata.h"
 #include "reject/errmap.h"
+#include "service/calibration.h"
 #include "reports/reports.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
@@ -73,6 +74,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   periodoStampa_ = std::make_unique<TPeriodoStampa>(this);
   expfiltdata_ = std::make_unique<Texpfiltdata>(this);
   errMap_ = std::make_unique<TErr_map>(this);
+  calibrazione_ = std::make_unique<TCalibrazione_Linee>(this);
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -107,6 +109,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   windows.period = periodoStampa_.get();
   windows.exportRange = expfiltdata_.get();
   windows.errorMap = errMap_.get();
+  windows.calibration = calibrazione_.get();
   station_ = std::make_unique<Station>(env, *this, *this, windows);
 
   // Inline, the main cycle runs from this timer from the start; while there is no
@@ -216,6 +219,11 @@ void TMain::buildMenus() {
   QAction* restore = installazione->addAction(tr("&Ripristina da Penna USB"));
   restore->setObjectName(QStringLiteral("RipristinadaFloppy1"));
   connect(restore, &QAction::triggered, this, &TMain::RipristinadaFloppy1Click);
+  // The technician's tests, enabled while the board answers.
+  QMenu* assistenza = servizio->addMenu(tr("&Assistenza"));
+  assistenza->setObjectName(QStringLiteral("Assistenza1"));
+  assistenza->setEnabled(false);
+  command(assistenza, "Calibrazione1", tr("&Calibrazione"), &Station::Calibrazione1Click);
   servizio->addSeparator();
   command(servizio, "AggiornaTempiScarti1", tr("Aggiorna Tempi Scarti"), &Station::AggiornaTempiScarti1Click);
   command(servizio, "MappaerroriKestin1", tr("Mappa errori Kestin"), &Station::MappaerroriKestin1Click);

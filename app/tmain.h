@@ -29,6 +29,7 @@ class TRicercaBolle;
 class TPeriodoStampa;
 class Texpfiltdata;
 class TErr_map;
+class TCalibrazione_Linee;
 
 // The main window of the station: the class grid of the four qualities, the quality
 // totals, the lot entry fields, the barcode list, the logo and the status bar. It shows
@@ -116,6 +117,7 @@ class TMain : public QMainWindow, public StationView {
   TPeriodoStampa& printPeriod() { return *periodoStampa_; }
   Texpfiltdata& exportRangeWindow() { return *expfiltdata_; }
   TErr_map& errorMap() { return *errMap_; }
+  TCalibrazione_Linee& calibrationWindow() { return *calibrazione_; }
   QTimer* timer1() { return timer1_; }
 
   // A control of the main window itself (its grid, side panel, status bar and menus),
@@ -165,6 +167,7 @@ class TMain : public QMainWindow, public StationView {
   std::unique_ptr<TPeriodoStampa> periodoStampa_;
   std::unique_ptr<Texpfiltdata> expfiltdata_;
   std::unique_ptr<TErr_map> errMap_;
+  std::unique_ptr<TCalibrazione_Linee> calibrazione_;
   std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
   int busy_ = 0;

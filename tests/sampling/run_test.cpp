@@ -27,6 +27,9 @@
 #include "sim/simboard.h"
 #include "sim/simkestin.h"
 #include "sim/simprintserver.h"
+#include "service/calibration.h"
+#include <QPushButton>
+#include <QTest>
 #include "export/endoflot.h"
 #include "export/expfildata.h"
 #include "lots/lotarchive.h"
@@ -1042,4 +1045,54 @@ TEST_F(EndOfLotFixture, TheLatchArmsOncePerLotAndAnUnreachablePrintServerIsNoSen
   sim([](SimBoard& b) { b.endLotNow(); });
   poll();
   EXPECT_TRUE(main->station().endOfLot().timerArmed());
+}
+
+TEST_F(RunFixture, ALineCalibrationRunsAgainstTheBoardAndSalvaSendsTheFactors) {
+  start();
+  poll();
+  ASSERT_TRUE(main->runState().boardOn);
+  env.ui.expectMessage(QStringLiteral("Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione."),
+                       ModalUi::Answer::Yes);
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TCalibrazione_Linee&>(d);
+    w.show();
+    EXPECT_EQ(w.Kappa[0]->text(), QStringLiteral("1000"));
+    EXPECT_EQ(main->runState().serviceMode, 3) << "the status poll rests";
+    w.PesoCamp->setText(QStringLiteral("149"));
+    w.model().pesoCamp = QStringLiteral("149");
+    env.ui.expectMessage(QStringLiteral("Il peso campione per linea deve essere da 150 a 999 grammi"));
+    w.Button1->click();
+    EXPECT_FALSE(w.model().running);
+    w.model().pesoCamp = QStringLiteral("200");
+    w.Button1->click();
+    EXPECT_TRUE(w.model().running);
+    EXPECT_FALSE(w.Button3->isEnabled()) << "no Salva while the board calibrates";
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 5000 && w.model().npass[3].isEmpty()) {
+      main->mainCycle().Timer1Timer();
+      QCoreApplication::processEvents();
+      ::usleep(5000);
+    }
+    EXPECT_FALSE(w.model().npass[3].isEmpty()) << "every line reported its passes";
+    EXPECT_FALSE(w.NPass[0]->text().isEmpty());
+    EXPECT_TRUE(w.grab().save(QStringLiteral(SCREENSHOT_DIR "/line-calibration.png")));
+    w.Button2->click();
+    EXPECT_FALSE(w.model().running);
+    EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; })) << "Fine sent ESC";
+    const QString values[] = {QStringLiteral(" 985"), QStringLiteral("1000"), QStringLiteral("1010"), QStringLiteral(" 995")};
+    for (int i = 0; i < 4; ++i) w.model().kappa[i] = values[i];
+    QTest::mouseClick(w.Button3, Qt::LeftButton);
+    return d.result();
+  });
+  sim([](SimBoard& b) { b.clearReceived(); });
+  main->own<QAction>(QStringLiteral("Calibrazione1"))->trigger();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  EXPECT_EQ(main->runState().serviceMode, 0);
+  EXPECT_EQ(main->configuration().config().kpeso[0], 985);
+  EXPECT_EQ(env.store->readText(QStringLiteral("morvel"), QStringLiteral("kpeso3"), QString()), QStringLiteral("1010"));
+  main->mainCycle().Timer1Timer();
+  EXPECT_TRUE(lines(1).contains("(0985100010100995")) << "a Dravo-1 takes the factors";
+  EXPECT_TRUE(log().contains("iniz calibrazione\r\n"));
+  EXPECT_TRUE(log().contains("fine calibrazione\r\n"));
 }
