@@ -1092,7 +1092,8 @@ TEST_F(RunFixture, ALineCalibrationRunsAgainstTheBoardAndSalvaSendsTheFactors) {
   EXPECT_EQ(main->configuration().config().kpeso[0], 985);
   EXPECT_EQ(env.store->readText(QStringLiteral("morvel"), QStringLiteral("kpeso3"), QString()), QStringLiteral("1010"));
   main->mainCycle().Timer1Timer();
-  EXPECT_TRUE(lines(1).contains("(0985100010100995")) << "a Dravo-1 takes the factors";
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.receivedLines().contains("(0985100010100995"); }))
+      << "a Dravo-1 takes the factors";
   EXPECT_TRUE(log().contains("iniz calibrazione\r\n"));
   EXPECT_TRUE(log().contains("fine calibrazione\r\n"));
 }
