@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialog>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QFile>
 #include <QThread>
 
@@ -21,6 +23,7 @@
 #include "export/printserver.h"
 #include "reject/errmap.h"
 #include "service/calibration.h"
+#include "service/machinetests.h"
 #include "reject/thread_Trevik.h"
 #include "lots/tricercabolle.h"
 #include "link/cSelvik.h"
@@ -240,6 +243,7 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, co
       search->onExport = [this](const QList<int>& lots) { exportSearch(lots); };
     }
   }
+  windows_ = windows;
   calibration_ = std::make_unique<CalibrationModel>();
   calibrationWindow_ = windows.calibration;
   if (calibrationWindow_) {
@@ -251,6 +255,7 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, co
   printServer_ = std::make_unique<PrintServerClient>(env.store);
   endOfLotSide_ = std::make_unique<EndOfLotSide>(*this);
   board_ = std::make_unique<BoardSide>(env, *boardView_, *endOfLotSide_);
+  board_->mainCycle.hooks.serviceDisplayStep = [this](int mode) { serviceDisplay(*board_, mode); };
   worker_ = std::make_unique<BoardWorker>(env.boardOnWorker ? BoardWorker::Mode::Thread : BoardWorker::Mode::Inline,
                                           MainCycle::kTickMs, [this] {
                                             board_->mainCycle.Timer1Timer();
@@ -359,6 +364,8 @@ void Station::FormShow() {
 
   oldBoard_ = StationOptions::parse(env_.arguments).oldBoard;
   state.oldBoard = oldBoard_;
+  // An old board has no tare table to read.
+  if (oldBoard_) view_.setEnabled(QStringLiteral("TabellaTara1"), false);
 
   state.baseCaption = view_.caption();
   state.boardModelText = QStringLiteral("-----");
@@ -782,20 +789,7 @@ void Station::Calibrazione1Click() {
     m = CalibrationModel();
     for (int i = 0; i < 4; ++i) m.kappa[i] = QString::number(c.kpeso[i]).rightJustified(4);
     // The board's passes reach the dialog through the main cycle's display step.
-    onBoard(tr("Calibrazione"), [this](BoardSide& b) {
-      b.state.serviceMode = 3;
-      b.mainCycle.hooks.serviceDisplayStep = [this, &b](int mode) {
-        cSelvik* link = b.link.get();
-        if (mode != 3 || !link) return;
-        const std::optional<rcCalibrazioneLinee> pass = link->NextCalibration();
-        if (!pass) return;
-        const int m = b.configuration.config().xmoltiply;
-        QMetaObject::invokeMethod(&window_, [this, p = *pass, m] {
-          calibration::apply(*calibration_, p, m);
-          calibrationWindow_->showModel();
-        }, Qt::QueuedConnection);
-      };
-    });
+    setServiceMode(3);
     calibrationWindow_->saveAction = [this] {
       for (int i = 0; i < 4; ++i)
         if (!calibration::validCoefficient(calibration_->kappa[i])) {
@@ -826,10 +820,7 @@ void Station::Calibrazione1Click() {
     } else {
       c.kpeso = kept;
     }
-    onBoard(tr("Fine calibrazione"), [](BoardSide& b) {
-      b.state.serviceMode = 0;
-      b.mainCycle.hooks.serviceDisplayStep = {};
-    });
+    setServiceMode(0);
     env_.log.append(QStringLiteral("fine calibrazione\r\n"));
   });
 }
@@ -865,4 +856,264 @@ void Station::calibrationStop() {
     if (b.link) b.link->StopLineCalibration();
   });
   calibrationWindow_->showModel();
+}
+
+void Station::setServiceMode(int mode) {
+  onBoard(tr("Servizio"), [mode](BoardSide& b) { b.state.serviceMode = mode; });
+}
+
+bool Station::boardOnOrTell() {
+  if (snapshot().boardOn) return true;
+  env_.ui.message(tr("La centralina è spenta, accenderla per favore!"), ModalUi::Icon::Error);
+  return false;
+}
+
+void Station::serviceDisplay(BoardSide& b, int mode) {
+  cSelvik* link = b.link.get();
+  if (!link) return;
+  const int m = b.configuration.config().xmoltiply;
+  // What a step shows is handed to the window's thread.
+  const auto show = [this](std::function<void()> f) { QMetaObject::invokeMethod(&window_, std::move(f), Qt::QueuedConnection); };
+  switch (mode) {
+    case 1: {  // cells
+      if (!link->QueryFour("Q", cSelvik::kMediumTimeout)) return;
+      const rcTestCelle cells = link->GetCells();
+      show([this, cells, m] {
+        for (int i = 0; i < 4; ++i) windows_.cells->Cella[i]->setText(machinetests::scaledWeight(cells.values[i], m));
+      });
+      return;
+    }
+    case 2: {  // memorised net
+      std::array<rcTestMemorizzato, 4> lines;
+      for (int l = 0; l < 4; ++l) lines[l] = link->GetMemorised(l + 1);
+      show([this, lines, m] {
+        for (int l = 0; l < 4; ++l) {
+          TTestMem& w = *windows_.memorised;
+          w.Ntazza[l]->setText(lines[l].cup);
+          if (lines[l].tare != QLatin1String("   0")) w.Tara[l]->setText(machinetests::scaledWeight(lines[l].tare, m));
+          w.Netto[l]->setText(machinetests::scaledWeight(lines[l].net, m));
+        }
+      });
+      return;
+    }
+    case 3: {  // line calibration: every pass that came
+      QList<rcCalibrazioneLinee> passes;
+      while (const auto p = link->NextCalibration()) passes << *p;
+      if (passes.isEmpty()) return;
+      show([this, passes, m] {
+        for (const rcCalibrazioneLinee& p : passes) calibration::apply(*calibration_, p, m);
+        calibrationWindow_->showModel();
+      });
+      return;
+    }
+    case 4: {  // encoder
+      const rcTestEncoder e = link->GetEncoder();
+      show([this, e] {
+        TTestEncoder& w = *windows_.encoder;
+        w.NGiro->setText(e.turns);
+        w.Valore->setText(e.value);
+        for (int i = 0; i < 5; ++i) w.Errore[i]->setText(e.errors[i]);
+      });
+      return;
+    }
+    case 5: {  // empty cups: every record that came
+      QList<rcCOntrolloTazzeVuote> cups;
+      while (const auto c = link->NextEmptyCup()) cups << *c;
+      if (cups.isEmpty()) return;
+      show([this, cups, m] {
+        if (!emptyCupsRunning_) return;
+        for (const rcCOntrolloTazzeVuote& c : cups) {
+          const auto line = text::strictInt(c.line);
+          if (!line || *line < 1 || *line > 4) continue;
+          windows_.emptyCups->NTazza[*line - 1]->setText(c.cup);
+          windows_.emptyCups->Valore[*line - 1]->setText(machinetests::emptyCupValue(c.value, m));
+        }
+      });
+      return;
+    }
+    default: return;
+  }
+}
+
+void Station::ControlloCELLE1Click() {
+  guarded([this] {
+    if (!windows_.cells || !boardOnOrTell()) return;
+    setServiceMode(1);
+    env_.ui.exec(*windows_.cells);
+    setServiceMode(0);
+  });
+}
+
+void Station::Memorizzato1Click() {
+  guarded([this] {
+    if (!windows_.memorised || !boardOnOrTell()) return;
+    TTestMem& w = *windows_.memorised;
+    for (QLineEdit* t : w.Tara) t->setText(QStringLiteral("0000"));
+    auto tares = std::make_shared<std::optional<rcTestCelle>>();
+    auto started = std::make_shared<bool>(false);
+    const int m = configuration_.config().xmoltiply;
+    onBoard(tr("Test netto memorizzato"), [tares, started](BoardSide& b) {
+      b.state.serviceMode = 2;
+      if (!b.link) return;
+      if (b.link->QueryFour("R", cSelvik::kMediumTimeout)) *tares = b.link->GetCells();
+      *started = b.link->StartMemorisedTest(cSelvik::kMediumTimeout);
+    }, [this, tares, started, m] {
+      TTestMem& w = *windows_.memorised;
+      if (*tares)
+        for (int i = 0; i < 4; ++i) w.Tara[i]->setText(machinetests::tareWeight((*tares)->values[i], m));
+      if (*started) env_.ui.exec(w);
+      auto stopped = std::make_shared<bool>(false);
+      onBoard(tr("Fine test"), [stopped](BoardSide& b) {
+        if (b.link) *stopped = b.link->StopMemorisedTest();
+        b.state.serviceMode = 0;
+      }, [this, stopped] {
+        if (!*stopped) {
+          env_.ui.beep();
+          env_.ui.message(tr("Termine Memorizzato non accettato!"), ModalUi::Icon::Error);
+        }
+      });
+    });
+  });
+}
+
+void Station::Encoder1Click() {
+  guarded([this] {
+    if (!windows_.encoder || !boardOnOrTell()) return;
+    auto started = std::make_shared<bool>(false);
+    onBoard(tr("Test encoder"), [started](BoardSide& b) {
+      *started = b.link && b.link->StartEncoderTest(cSelvik::kShortTimeout);
+      b.state.serviceMode = *started ? 4 : 0;
+    }, [this, started] {
+      if (!*started) return;  // the link beeped
+      TTestEncoder& w = *windows_.encoder;
+      w.NGiro->clear();
+      w.Valore->clear();
+      for (QLineEdit* e : w.Errore) e->clear();
+      env_.ui.exec(w);
+      onBoard(tr("Fine test"), [this](BoardSide& b) {
+        if (!b.link || !b.link->StopEncoderTest()) env_.ui.beep();
+        b.state.serviceMode = 0;
+      });
+    });
+  });
+}
+
+void Station::TestMagneti1Click() {
+  guarded([this] {
+    if (!windows_.magnets) return;
+    env_.log.append(QStringLiteral("iniz test magneti\r\n"));
+    if (env_.ui.message(tr("Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione."),
+                        ModalUi::Icon::Information, ModalUi::Buttons::YesNo) != ModalUi::Answer::Yes)
+      return;
+    if (!boardOnOrTell()) return;
+    magnetGroup_ = 0;
+    windows_.magnets->onStart = [this](int group, int exit) {
+      const QList<QByteArray> commands = machinetests::magnetCommands(magnetGroup_, group, exit);
+      onBoard(tr("Test magneti"), [commands](BoardSide& b) {
+        for (const QByteArray& c : commands)
+          if (b.link) b.link->SendCommand(c.left(1), c.mid(1));
+      });
+    };
+    env_.ui.exec(*windows_.magnets);
+    // Every magnet off: tried again when the board did not take it, and told when it
+    // never did, so no magnet stays energised unseen.
+    onBoard(tr("Fine test magneti"), [this](BoardSide& b) {
+      bool off = false;
+      for (int attempt = 0; attempt < 3 && !off && b.link; ++attempt) off = b.link->SendCommand("U", "000");
+      if (!off) {
+        env_.log.append(QStringLiteral("test magneti: U000 non accettato\r\n"));
+        env_.ui.message(tr("La centralina non ha spento i magneti (U000): spegnere la macchina"), ModalUi::Icon::Error);
+      }
+    });
+    env_.log.append(QStringLiteral("fine test magneti\r\n"));
+  });
+}
+
+void Station::ControlloTazze1Click() {
+  guarded([this] {
+    if (!windows_.emptyCups) return;
+    env_.log.append(QStringLiteral("iniz controllo tazze\r\n"));
+    if (env_.ui.message(tr("Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione."),
+                        ModalUi::Icon::Information, ModalUi::Buttons::YesNo) != ModalUi::Answer::Yes)
+      return;
+    if (!boardOnOrTell()) return;
+    TTestTazzeVuote& w = *windows_.emptyCups;
+    const int m = configuration_.config().xmoltiply;
+    setServiceMode(5);
+    emptyCupsRunning_ = false;
+    w.UpDown1->setValue(10);
+    w.LimiteGr->setText(machinetests::emptyCupLimitShown(10, m));
+    w.onLimit = [&w, m](int position) { w.LimiteGr->setText(machinetests::emptyCupLimitShown(position, m)); };
+    w.onStart = [this, &w, m] {
+      const bool restart = emptyCupsRunning_;
+      emptyCupsRunning_ = false;
+      const QByteArray limit = machinetests::emptyCupLimitSent(w.LimiteGr->text(), m);
+      auto started = std::make_shared<bool>(false);
+      onBoard(tr("Controllo tazze"), [this, restart, limit, started](BoardSide& b) {
+        if (!b.link) return;
+        if (restart) b.link->StopEmptyCupTest();
+        env_.clock.waitUs(172800);
+        *started = b.link->StartEmptyCupTest(limit);
+      }, [this, started] { emptyCupsRunning_ = *started; });
+    };
+    env_.ui.exec(w);
+    emptyCupsRunning_ = false;
+    onBoard(tr("Fine controllo tazze"), [](BoardSide& b) {
+      if (b.link) b.link->StopEmptyCupTest();
+      b.state.serviceMode = 0;
+    });
+    env_.log.append(QStringLiteral("fine controllo tazze\r\n"));
+  });
+}
+
+void Station::ResetCentralina1Click() {
+  guarded([this] {
+    if (env_.ui.message(tr("Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione."),
+                        ModalUi::Icon::Information, ModalUi::Buttons::YesNo) != ModalUi::Answer::Yes)
+      return;
+    env_.log.append(QStringLiteral("Reset da operatore\r\n"));
+    // As after start-up: the board is heard again, configured, then reset.
+    onBoard(tr("Reset centralina"), [](BoardSide& b) {
+      b.state.boardOn = false;
+      b.state.currentProgram = 9999;
+      b.state.reinitRequest = true;
+      b.state.resetRequested = true;
+    });
+  });
+}
+
+void Station::TabellaTara1Click() {
+  guarded([this] {
+    if (!windows_.tareTable) return;
+    int cups = configuration_.config().numtazze;
+    if (cups > machinetests::kMaxCups) {
+      env_.ui.message(tr("La tabella tara mostra al più %1 tazze: numtazze è %2").arg(machinetests::kMaxCups).arg(cups),
+                      ModalUi::Icon::Warning);
+      cups = machinetests::kMaxCups;
+    }
+    cups = std::max(cups, 1);
+    Ttabtara& w = *windows_.tareTable;
+    w.prepare(cups);
+    const QByteArray request = machinetests::tareTableRequest(cups);
+    const auto read = [this, request, cups](bool service, std::function<void(bool)> done) {
+      auto table = std::make_shared<std::optional<rcTestTaraTazza>>();
+      onBoard(tr("Lettura tabella tara"), [request, cups, table, service](BoardSide& b) {
+        if (service) b.state.serviceMode = RunState::kBusy;
+        if (b.link && b.link->RequestTareTable(request, cups * cSelvik::kTarePerCup)) *table = b.link->GetTareTable();
+        if (service) b.state.serviceMode = 0;
+      }, [this, table, cups, done] {
+        if (*table) {
+          const rcTestTaraTazza t = **table;
+          windows_.tareTable->fill([&t](int line, int cup) {
+            return t.tare[(line - 1) * rcTestTaraTazza::kCupsPerLine + cup - 1];
+          }, cups);
+        }
+        done(table->has_value());
+      });
+    };
+    w.onRefresh = [read] { read(false, [](bool) {}); };
+    read(true, [this](bool ok) {
+      if (ok) env_.ui.exec(*windows_.tareTable);
+    });
+  });
 }

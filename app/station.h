@@ -31,6 +31,12 @@ class TPeriodoStampa;
 class Texpfiltdata;
 class TErr_map;
 class TCalibrazione_Linee;
+class TTestCelle;
+class TTestMem;
+class TTestEncoder;
+class TTestMagneti;
+class TTestTazzeVuote;
+class Ttabtara;
 struct CalibrationModel;
 class tTrevik;
 class EndOfLot;
@@ -112,6 +118,12 @@ class Station {
     Texpfiltdata* exportRange = nullptr;
     TErr_map* errorMap = nullptr;
     TCalibrazione_Linee* calibration = nullptr;
+    TTestCelle* cells = nullptr;
+    TTestMem* memorised = nullptr;
+    TTestEncoder* encoder = nullptr;
+    TTestMagneti* magnets = nullptr;
+    TTestTazzeVuote* emptyCups = nullptr;
+    Ttabtara* tareTable = nullptr;
   };
   Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows);
   ~Station();
@@ -186,6 +198,14 @@ class Station {
   // The line calibration (Servizio, Assistenza, Calibrazione).
   void Calibrazione1Click();
   CalibrationModel& calibrationModel() { return *calibration_; }
+  // The machine tests of the same menu.
+  void ControlloCELLE1Click();
+  void Memorizzato1Click();
+  void Encoder1Click();
+  void TestMagneti1Click();
+  void ControlloTazze1Click();
+  void ResetCentralina1Click();
+  void TabellaTara1Click();
 
   // F9, and the click on the quality alarm's picture that clears it.
   void Partita1Click();
@@ -258,6 +278,15 @@ class Station {
   std::unique_ptr<CalibrationModel> calibration_;
   void calibrationStart();
   void calibrationStop();
+  // The display step of the service test in `mode`, on the board's worker, every tick.
+  void serviceDisplay(BoardSide& b, int mode);
+  // Sets the service mode on the board's side (and waits for nothing).
+  void setServiceMode(int mode);
+  // The board is off: the operator is told, and the test does not start.
+  bool boardOnOrTell();
+  Windows windows_;
+  bool emptyCupsRunning_ = false;
+  int magnetGroup_ = 0;
   bool preview_ = false;
   bool lotInProgress_ = false;  // the start-up found a lot in progress
   std::unique_ptr<StationView> boardView_;

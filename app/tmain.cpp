@@ -28,6 +28,7 @@
 #include "export/expfildata.h"
 #include "reject/errmap.h"
 #include "service/calibration.h"
+#include "service/machinetests.h"
 #include "reports/reports.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
@@ -75,6 +76,12 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   expfiltdata_ = std::make_unique<Texpfiltdata>(this);
   errMap_ = std::make_unique<TErr_map>(this);
   calibrazione_ = std::make_unique<TCalibrazione_Linee>(this);
+  testCelle_ = std::make_unique<TTestCelle>(this);
+  testMem_ = std::make_unique<TTestMem>(this);
+  testEncoder_ = std::make_unique<TTestEncoder>(this);
+  testMagneti_ = std::make_unique<TTestMagneti>(this);
+  testTazzeVuote_ = std::make_unique<TTestTazzeVuote>(this);
+  tabTara_ = std::make_unique<Ttabtara>(this);
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -110,6 +117,12 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   windows.exportRange = expfiltdata_.get();
   windows.errorMap = errMap_.get();
   windows.calibration = calibrazione_.get();
+  windows.cells = testCelle_.get();
+  windows.memorised = testMem_.get();
+  windows.encoder = testEncoder_.get();
+  windows.magnets = testMagneti_.get();
+  windows.emptyCups = testTazzeVuote_.get();
+  windows.tareTable = tabTara_.get();
   station_ = std::make_unique<Station>(env, *this, *this, windows);
 
   // Inline, the main cycle runs from this timer from the start; while there is no
@@ -223,7 +236,14 @@ void TMain::buildMenus() {
   QMenu* assistenza = servizio->addMenu(tr("&Assistenza"));
   assistenza->setObjectName(QStringLiteral("Assistenza1"));
   assistenza->setEnabled(false);
+  command(assistenza, "ControlloCELLE1", tr("Controllo CE&LLE"), &Station::ControlloCELLE1Click);
+  command(assistenza, "Memorizzato1", tr("&Memorizzato"), &Station::Memorizzato1Click);
+  command(assistenza, "Encoder1", tr("&Encoder"), &Station::Encoder1Click);
+  command(assistenza, "TestMagneti1", tr("&Test Magneti"), &Station::TestMagneti1Click);
+  command(assistenza, "ControlloTazze1", tr("Co&ntrollo Tazze"), &Station::ControlloTazze1Click);
   command(assistenza, "Calibrazione1", tr("&Calibrazione"), &Station::Calibrazione1Click);
+  command(assistenza, "TabellaTara1", tr("Ta&bella Tara"), &Station::TabellaTara1Click);
+  command(assistenza, "ResetCentralina1", tr("&Reset Centralina"), &Station::ResetCentralina1Click);
   servizio->addSeparator();
   command(servizio, "AggiornaTempiScarti1", tr("Aggiorna Tempi Scarti"), &Station::AggiornaTempiScarti1Click);
   command(servizio, "MappaerroriKestin1", tr("Mappa errori Kestin"), &Station::MappaerroriKestin1Click);

@@ -30,6 +30,12 @@ class TPeriodoStampa;
 class Texpfiltdata;
 class TErr_map;
 class TCalibrazione_Linee;
+class TTestCelle;
+class TTestMem;
+class TTestEncoder;
+class TTestMagneti;
+class TTestTazzeVuote;
+class Ttabtara;
 
 // The main window of the station: the class grid of the four qualities, the quality
 // totals, the lot entry fields, the barcode list, the logo and the status bar. It shows
@@ -118,6 +124,12 @@ class TMain : public QMainWindow, public StationView {
   Texpfiltdata& exportRangeWindow() { return *expfiltdata_; }
   TErr_map& errorMap() { return *errMap_; }
   TCalibrazione_Linee& calibrationWindow() { return *calibrazione_; }
+  TTestCelle& cellsWindow() { return *testCelle_; }
+  TTestMem& memorisedWindow() { return *testMem_; }
+  TTestEncoder& encoderWindow() { return *testEncoder_; }
+  TTestMagneti& magnetsWindow() { return *testMagneti_; }
+  TTestTazzeVuote& emptyCupsWindow() { return *testTazzeVuote_; }
+  Ttabtara& tareTableWindow() { return *tabTara_; }
   QTimer* timer1() { return timer1_; }
 
   // A control of the main window itself (its grid, side panel, status bar and menus),
@@ -168,6 +180,12 @@ class TMain : public QMainWindow, public StationView {
   std::unique_ptr<Texpfiltdata> expfiltdata_;
   std::unique_ptr<TErr_map> errMap_;
   std::unique_ptr<TCalibrazione_Linee> calibrazione_;
+  std::unique_ptr<TTestCelle> testCelle_;
+  std::unique_ptr<TTestMem> testMem_;
+  std::unique_ptr<TTestEncoder> testEncoder_;
+  std::unique_ptr<TTestMagneti> testMagneti_;
+  std::unique_ptr<TTestTazzeVuote> testTazzeVuote_;
+  std::unique_ptr<Ttabtara> tabTara_;
   std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
   int busy_ = 0;

@@ -28,6 +28,9 @@
 #include "sim/simkestin.h"
 #include "sim/simprintserver.h"
 #include "service/calibration.h"
+#include "service/machinetests.h"
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QTest>
 #include "export/endoflot.h"
@@ -1096,4 +1099,136 @@ TEST_F(RunFixture, ALineCalibrationRunsAgainstTheBoardAndSalvaSendsTheFactors) {
       << "a Dravo-1 takes the factors";
   EXPECT_TRUE(log().contains("iniz calibrazione\r\n"));
   EXPECT_TRUE(log().contains("fine calibrazione\r\n"));
+}
+
+namespace {
+// Ticks the main cycle (the display steps of a test) until the check holds, for real.
+bool ticksUntil(TMain& main, const std::function<bool()>& check) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < 5000) {
+    main.mainCycle().Timer1Timer();
+    QCoreApplication::processEvents();
+    if (check()) return true;
+    ::usleep(5000);
+  }
+  return false;
+}
+}  // namespace
+
+TEST_F(RunFixture, TheMachineTestsShowTheBoardsValuesAndEndWithEsc) {
+  start();
+  poll();
+  ASSERT_TRUE(main->runState().boardOn);
+  const auto shot = [](QWidget& w, const char* name) {
+    EXPECT_TRUE(w.grab().save(QStringLiteral(SCREENSHOT_DIR "/") + QString::fromLatin1(name)));
+  };
+  // Cells: the four load cells, asked at every tick.
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TTestCelle&>(d);
+    w.show();
+    EXPECT_EQ(main->runState().serviceMode, 1);
+    EXPECT_TRUE(ticksUntil(*main, [&] { return !w.Cella[3]->text().isEmpty(); }));
+    shot(w, "test-cells.png");
+    return int(QDialog::Accepted);
+  });
+  main->own<QAction>(QStringLiteral("ControlloCELLE1"))->trigger();
+  EXPECT_EQ(main->runState().serviceMode, 0);
+
+  // Memorised net: the tares first, then the lines' values while the board streams.
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TTestMem&>(d);
+    w.show();
+    EXPECT_EQ(w.Tara[0]->text(), QStringLiteral("  43")) << "the R reply";
+    EXPECT_TRUE(ticksUntil(*main, [&] { return !w.Netto[3]->text().trimmed().isEmpty() && w.Netto[3]->text().trimmed() != "0"; }));
+    shot(w, "test-memorised.png");
+    return int(QDialog::Accepted);
+  });
+  main->own<QAction>(QStringLiteral("Memorizzato1"))->trigger();
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; })) << "ESC ended the stream";
+  EXPECT_EQ(main->link()->streaming(), 0);
+
+  // Encoder.
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TTestEncoder&>(d);
+    w.show();
+    EXPECT_TRUE(ticksUntil(*main, [&] { return w.Valore->text().trimmed().toInt() >= 500; }));
+    shot(w, "test-encoder.png");
+    return int(QDialog::Accepted);
+  });
+  main->own<QAction>(QStringLiteral("Encoder1"))->trigger();
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; }));
+
+  // Magnets: dynamic 5, dynamic 6, static 6; closing turns every magnet off.
+  const QString question = QStringLiteral("Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.");
+  env.ui.expectMessage(question, ModalUi::Answer::Yes);
+  sim([](SimBoard& b) { b.clearReceived(); });
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TTestMagneti&>(d);
+    w.UpDown1->setValue(5);
+    w.Button1->click();
+    w.UpDown1->setValue(6);
+    w.Button1->click();
+    w.UpDown2->setValue(6);
+    w.Button2->click();
+    EXPECT_EQ(w.UscitaStat->text(), QStringLiteral("06"));
+    shot(w, "test-magnets.png");
+    return int(QDialog::Accepted);
+  });
+  main->own<QAction>(QStringLiteral("TestMagneti1"))->trigger();
+  QList<QByteArray> sent;
+  sim([&](SimBoard& b) { sent = b.receivedLines(); });
+  EXPECT_EQ(sent, (QList<QByteArray>{"U000", "U105", "U106", "U000", "U206", "U000"}));
+
+  // Empty cups with the limit 15: N015, and the cups beyond it shown.
+  env.ui.expectMessage(question, ModalUi::Answer::Yes);
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TTestTazzeVuote&>(d);
+    EXPECT_EQ(w.LimiteGr->text(), QStringLiteral("010"));
+    w.UpDown1->setValue(15);
+    EXPECT_EQ(w.LimiteGr->text(), QStringLiteral("015"));
+    w.Button1->click();
+    EXPECT_TRUE(ticksUntil(*main, [&] { return !w.Valore[0]->text().isEmpty(); }));
+    shot(w, "test-empty-cups.png");
+    return int(QDialog::Accepted);
+  });
+  main->own<QAction>(QStringLiteral("ControlloTazze1"))->trigger();
+  sim([&](SimBoard& b) { sent = b.receivedLines(); });
+  EXPECT_TRUE(sent.contains("N015"));
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; }));
+  EXPECT_TRUE(log().contains("iniz controllo tazze\r\n"));
+  EXPECT_TRUE(log().contains("fine controllo tazze\r\n"));
+
+  // The tare table of the 100 cups.
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<Ttabtara&>(d);
+    EXPECT_EQ(w.StringGrid1->rowCount(), 100);
+    EXPECT_NE(w.StringGrid1->item(0, 1)->text(), QStringLiteral("----")) << "filled from the board's table";
+    shot(w, "tare-table.png");
+    return int(QDialog::Accepted);
+  });
+  sim([](SimBoard& b) { b.clearReceived(); });
+  main->own<QAction>(QStringLiteral("TabellaTara1"))->trigger();
+  sim([&](SimBoard& b) { sent = b.receivedLines(); });
+  EXPECT_TRUE(sent.contains("R001100"));
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  EXPECT_EQ(main->runState().serviceMode, 0);
+}
+
+TEST_F(RunFixture, AResetMakesTheStationMeetTheBoardAnew) {
+  start();
+  poll();
+  ASSERT_TRUE(main->runState().boardOn);
+  env.ui.expectMessage(QStringLiteral("Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione."),
+                       ModalUi::Answer::Yes);
+  main->own<QAction>(QStringLiteral("ResetCentralina1"))->trigger();
+  EXPECT_FALSE(main->runState().boardOn);
+  EXPECT_EQ(main->runState().currentProgram, 9999);
+  EXPECT_TRUE(log().contains("Reset da operatore\r\n"));
+  sim([](SimBoard& b) { b.clearReceived(); });
+  poll(2);
+  QList<QByteArray> sent;
+  sim([&](SimBoard& b) { sent = b.receivedLines(); });
+  EXPECT_TRUE(sent.contains("Z")) << "the reset follows the configuration";
+  EXPECT_TRUE(main->runState().boardOn);
 }
