@@ -1176,8 +1176,7 @@ TEST_F(RunFixture, TheMachineTestsShowTheBoardsValuesAndEndWithEsc) {
     return int(QDialog::Accepted);
   });
   main->own<QAction>(QStringLiteral("TestMagneti1"))->trigger();
-  QList<QByteArray> sent;
-  sim([&](SimBoard& b) { sent = b.receivedLines(); });
+  QList<QByteArray> sent = lines(6);
   EXPECT_EQ(sent, (QList<QByteArray>{"U000", "U105", "U106", "U000", "U206", "U000"}));
 
   // Empty cups with the limit 15: N015, and the cups beyond it shown.
@@ -1193,8 +1192,7 @@ TEST_F(RunFixture, TheMachineTestsShowTheBoardsValuesAndEndWithEsc) {
     return int(QDialog::Accepted);
   });
   main->own<QAction>(QStringLiteral("ControlloTazze1"))->trigger();
-  sim([&](SimBoard& b) { sent = b.receivedLines(); });
-  EXPECT_TRUE(sent.contains("N015"));
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.receivedLines().contains("N015"); }));
   EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; }));
   EXPECT_TRUE(log().contains("iniz controllo tazze\r\n"));
   EXPECT_TRUE(log().contains("fine controllo tazze\r\n"));
@@ -1209,8 +1207,7 @@ TEST_F(RunFixture, TheMachineTestsShowTheBoardsValuesAndEndWithEsc) {
   });
   sim([](SimBoard& b) { b.clearReceived(); });
   main->own<QAction>(QStringLiteral("TabellaTara1"))->trigger();
-  sim([&](SimBoard& b) { sent = b.receivedLines(); });
-  EXPECT_TRUE(sent.contains("R001100"));
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.receivedLines().contains("R001100"); }));
   EXPECT_TRUE(env.ui.allAnswersTaken());
   EXPECT_EQ(main->runState().serviceMode, 0);
 }
@@ -1227,8 +1224,7 @@ TEST_F(RunFixture, AResetMakesTheStationMeetTheBoardAnew) {
   EXPECT_TRUE(log().contains("Reset da operatore\r\n"));
   sim([](SimBoard& b) { b.clearReceived(); });
   poll(2);
-  QList<QByteArray> sent;
-  sim([&](SimBoard& b) { sent = b.receivedLines(); });
-  EXPECT_TRUE(sent.contains("Z")) << "the reset follows the configuration";
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.receivedLines().contains("Z"); }))
+      << "the reset follows the configuration";
   EXPECT_TRUE(main->runState().boardOn);
 }
