@@ -19,6 +19,7 @@ QString help() {
       "unit N                grams per board weight unit: the station's xmoltiply (1 when 0)\n"
       "plain-ends on|off     replies end at their CR and the CR of a command is not echoed\n"
       "fault none|no-echo|no-last-echo|no-reply|short-reply|garbled-reply|slow MS\n"
+      "stream-fault none|fast|split|joined|short|bad-line|empty-value|noise|ignore-esc [off]\n"
       "status                what the board holds\n");
 }
 
@@ -85,6 +86,21 @@ QString apply(SimBoard& b, const QString& line, qint64 nowMs) {
   if (cmd == QLatin1String("long-status")) {
     b.settings.longStatus = arg == QLatin1String("on");
     return QStringLiteral("ok: long-status %1").arg(b.settings.longStatus ? "on" : "off");
+  }
+  if (cmd == QLatin1String("stream-fault")) {
+    SimBoard::StreamFaults& f = b.streamFaults;
+    const bool on = w.value(2).toLower() != QLatin1String("off");
+    if (arg == QLatin1String("none")) f = SimBoard::StreamFaults();
+    else if (arg == QLatin1String("fast")) f.fast = on;
+    else if (arg == QLatin1String("split")) f.split = on;
+    else if (arg == QLatin1String("joined")) f.joined = on;
+    else if (arg == QLatin1String("short")) f.shortFrames = on;
+    else if (arg == QLatin1String("bad-line")) f.badLine = on;
+    else if (arg == QLatin1String("empty-value")) f.emptyValue = on;
+    else if (arg == QLatin1String("noise")) f.noise = on;
+    else if (arg == QLatin1String("ignore-esc")) f.ignoreEsc = on;
+    else return QStringLiteral("error: stream-fault none|fast|split|joined|short|bad-line|empty-value|noise|ignore-esc [off]");
+    return QStringLiteral("ok: stream-fault %1").arg(w.mid(1).join(QLatin1Char(' ')));
   }
   if (cmd == QLatin1String("fault")) {
     SimBoard::Faults f;

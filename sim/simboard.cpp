@@ -38,9 +38,23 @@ QByteArray SimBoard::onTick(qint64 nowMs) {
   advance(nowMs);
   QByteArray out;
   out.swap(noise_);
-  if (stream_ && powered_ && nowMs >= nextFrameMs_) {
-    nextFrameMs_ = nowMs + 100;
-    out += streamFrame();
+  if (!splitRest_.isEmpty()) {
+    out += splitRest_;
+    splitRest_.clear();
+  } else if (stream_ && powered_ && nowMs >= nextFrameMs_) {
+    const StreamFaults& f = streamFaults;
+    nextFrameMs_ = nowMs + (f.fast ? 20 : 100);
+    QByteArray frame = streamFrame();
+    if (f.shortFrames) frame = frame.left(frame.size() / 2) + CR;
+    if (f.badLine && frame.startsWith('S')) frame[1] = '7';
+    if (f.emptyValue && frame.startsWith('N')) frame = frame.left(6) + CR;
+    if (f.noise) frame.prepend("#x?\r");
+    if (f.joined) frame += streamFrame();
+    if (f.split) {
+      splitRest_ = frame.mid(frame.size() / 2);
+      frame = frame.left(frame.size() / 2);
+    }
+    out += frame;
   }
   return out;
 }
@@ -106,7 +120,7 @@ QByteArray SimBoard::receive(char c, qint64 nowMs) {
   if (c == ESC) {
     line_.clear();
     mode_ = Mode::Unknown;
-    stream_ = 0;  // a test stream ends
+    if (!streamFaults.ignoreEsc) stream_ = 0;  // a test stream ends
     return faults.noEcho ? QByteArray() : QByteArray(1, ESC);
   }
   if (c == CR) {

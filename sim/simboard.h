@@ -47,6 +47,18 @@ class SimBoard : public SerialDevice {
     int slowCharMs = 0;         // every character sent takes this long
     QByteArray replyWith;       // every reply is this line instead (a board answering badly)
   };
+  // How the test streams misbehave, for the station's readers.
+  struct StreamFaults {
+    bool fast = false;       // fifty frames a second instead of ten
+    bool split = false;      // each frame in two writes
+    bool joined = false;     // two frames in one write
+    bool shortFrames = false;  // every frame cut to half before its CR
+    bool badLine = false;    // "S" frames of line 7
+    bool emptyValue = false; // "N" frames with no value
+    bool noise = false;      // foreign text before every frame
+    bool ignoreEsc = false;  // ESC does not stop the stream
+  };
+  StreamFaults streamFaults;
 
   SimBoard();
   explicit SimBoard(Settings settings);
@@ -167,6 +179,7 @@ class SimBoard : public SerialDevice {
   qint64 nextFrameMs_ = 0;
   int streamCount_ = 0;
   QByteArray streamFrame();
+  QByteArray splitRest_;
   QStringList protocolErrors_;
   // A program arrives in 52 lines; it is graded with only once all have come.
   struct Pending {

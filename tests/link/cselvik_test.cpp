@@ -374,3 +374,42 @@ TEST_F(LinkFixture, ClosingTheLinkWithATestStreamingStopsItsReaderAndTheBoard) {
   EXPECT_EQ(link->streaming(), 0);
   EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; }));
 }
+
+TEST_F(LinkFixture, ReadersTakeSplitJoinedAndNoisyFramesAndDropBadOnes) {
+  board_([](SimBoard& b) {
+    b.streamFaults.split = true;
+    b.streamFaults.joined = true;
+    b.streamFaults.noise = true;
+  });
+  ASSERT_TRUE(link->StartMemorisedTest(cSelvik::kMediumTimeout));
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < 5000 && link->GetMemorised(4).cup.trimmed().toInt() == 0) QThread::msleep(10);
+  EXPECT_GT(link->GetMemorised(4).cup.trimmed().toInt(), 0);
+  EXPECT_EQ(link->reader()->dropped(), 0) << "split, joined and noisy frames are whole frames";
+  EXPECT_TRUE(link->StopMemorisedTest());
+
+  board_([](SimBoard& b) {
+    b.streamFaults = SimBoard::StreamFaults();
+    b.streamFaults.badLine = true;
+  });
+  ASSERT_TRUE(link->StartMemorisedTest(cSelvik::kMediumTimeout));
+  t.restart();
+  while (t.elapsed() < 5000 && link->reader()->dropped() < 3) QThread::msleep(10);
+  EXPECT_GE(link->reader()->dropped(), 3) << "S7 frames are dropped and counted";
+  EXPECT_EQ(link->GetMemorised(1).cup, QStringLiteral("   0")) << "no line's values taken from them";
+  EXPECT_TRUE(link->StopMemorisedTest());
+
+  board_([](SimBoard& b) {
+    b.streamFaults = SimBoard::StreamFaults();
+    b.streamFaults.emptyValue = true;
+    b.streamFaults.fast = true;
+  });
+  ASSERT_TRUE(link->StartEmptyCupTest("015"));
+  std::optional<rcCOntrolloTazzeVuote> cup;
+  t.restart();
+  while (t.elapsed() < 5000 && !(cup = link->NextEmptyCup())) QThread::msleep(10);
+  ASSERT_TRUE(cup.has_value());
+  EXPECT_EQ(cup->value, QString()) << "an empty value stays empty";
+  EXPECT_TRUE(link->StopEmptyCupTest());
+}
