@@ -1228,3 +1228,19 @@ TEST_F(RunFixture, AResetMakesTheStationMeetTheBoardAnew) {
       << "the reset follows the configuration";
   EXPECT_TRUE(main->runState().boardOn);
 }
+
+TEST_F(RunFixture, ClosingTheStationWithATestRunningEndsTheStreamCleanly) {
+  start();
+  poll();
+  env.ui.queueDialog([&](QDialog& d) {
+    EXPECT_EQ(main->link()->streaming(), 'T');
+    main->close();  // the window's close button, with the encoder test open
+    EXPECT_FALSE(main->station().closed()) << "the test ends first";
+    return int(d.result());
+  });
+  main->own<QAction>(QStringLiteral("Encoder1"))->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(main->station().closed());
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; })) << "ESC reached the board";
+  main.reset();
+}
