@@ -400,6 +400,7 @@ void Station::FormShow() {
                                              PortMap::fromStore(env_.store).devicePath(c.porta_com), env_.clock,
                                              env_.ui);
     board_->link->setEventLog(&env_.log);
+    board_->link->setTraceLog(env_.workDir.filePath(QStringLiteral("oscilloscopio.log")));
   }
 
   // Whether the port opens or not, the board counts as off until it answers a status poll;
@@ -1112,7 +1113,10 @@ void Station::TabellaTara1Click() {
       });
     };
     w.onRefresh = [read] { read(false, [](bool) {}); };
+    // Only the first read, which puts the cycle in its busy mode, shows the transfer window.
+    if (windows_.transfer) windows_.transfer->show();
     read(true, [this](bool ok) {
+      if (windows_.transfer) windows_.transfer->hide();
       if (ok) env_.ui.exec(*windows_.tareTable);
     });
   });

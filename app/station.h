@@ -37,6 +37,7 @@ class TTestEncoder;
 class TTestMagneti;
 class TTestTazzeVuote;
 class Ttabtara;
+class TrasfView;
 struct CalibrationModel;
 class tTrevik;
 class EndOfLot;
@@ -124,6 +125,7 @@ class Station {
     TTestMagneti* magnets = nullptr;
     TTestTazzeVuote* emptyCups = nullptr;
     Ttabtara* tareTable = nullptr;
+    TrasfView* transfer = nullptr;
   };
   Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows);
   ~Station();

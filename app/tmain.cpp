@@ -82,6 +82,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   testMagneti_ = std::make_unique<TTestMagneti>(this);
   testTazzeVuote_ = std::make_unique<TTestTazzeVuote>(this);
   tabTara_ = std::make_unique<Ttabtara>(this);
+  trasfView_ = std::make_unique<TrasfView>(this);
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -123,6 +124,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   windows.magnets = testMagneti_.get();
   windows.emptyCups = testTazzeVuote_.get();
   windows.tareTable = tabTara_.get();
+  windows.transfer = trasfView_.get();
   station_ = std::make_unique<Station>(env, *this, *this, windows);
 
   // Inline, the main cycle runs from this timer from the start; while there is no

@@ -36,6 +36,7 @@ class TTestEncoder;
 class TTestMagneti;
 class TTestTazzeVuote;
 class Ttabtara;
+class TrasfView;
 
 // The main window of the station: the class grid of the four qualities, the quality
 // totals, the lot entry fields, the barcode list, the logo and the status bar. It shows
@@ -130,6 +131,7 @@ class TMain : public QMainWindow, public StationView {
   TTestMagneti& magnetsWindow() { return *testMagneti_; }
   TTestTazzeVuote& emptyCupsWindow() { return *testTazzeVuote_; }
   Ttabtara& tareTableWindow() { return *tabTara_; }
+  TrasfView& transferWindow() { return *trasfView_; }
   QTimer* timer1() { return timer1_; }
 
   // A control of the main window itself (its grid, side panel, status bar and menus),
@@ -186,6 +188,7 @@ class TMain : public QMainWindow, public StationView {
   std::unique_ptr<TTestMagneti> testMagneti_;
   std::unique_ptr<TTestTazzeVuote> testTazzeVuote_;
   std::unique_ptr<Ttabtara> tabTara_;
+  std::unique_ptr<TrasfView> trasfView_;
   std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
   int busy_ = 0;

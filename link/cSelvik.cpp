@@ -1,6 +1,7 @@
 #include "link/cSelvik.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include "base/clock.h"
 #include "base/eventlog.h"
@@ -501,7 +502,15 @@ bool cSelvik::StartTrace(const QByteArray& payload) {
 
 std::optional<rcTracciaGrafica> cSelvik::NextTrace() {
   auto* r = readerOf<tTracciaGrafica>('O');
-  return r ? r->Take() : std::nullopt;
+  if (!r) return std::nullopt;
+  auto t = r->Take();
+  // The frame of the trace handed out (not the newest one, which may be queued behind it),
+  // so the log holds each trace once. The file is never created here.
+  if (t && !traceLog_.isEmpty()) {
+    QFile f(traceLog_);
+    if (f.open(QIODevice::Append | QIODevice::ExistingOnly)) f.write(t->frame);
+  }
+  return t;
 }
 
 QByteArray cSelvik::lastTraceFrame() const {

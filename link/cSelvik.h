@@ -71,6 +71,9 @@ class cSelvik {
   cPort& port() { return *port_; }
   // Where the link writes what happens to its line (lost, opened again, bad replies).
   void setEventLog(EventLog* log) { log_ = log; }
+  // The raw trace log: every trace handed out is appended to this file, byte for byte,
+  // only while the file exists (a technician creates it to record a session).
+  void setTraceLog(const QString& path) { traceLog_ = path; }
 
   // Line level.
   bool SendLine(const QByteArray& line, Echo echo);
@@ -204,6 +207,7 @@ class cSelvik {
   QByteArray modelReply_;
   int encoderDirection_ = 0;
   EventLog* log_ = nullptr;
+  QString traceLog_;
   bool wanted_ = false;        // opened by the station and not closed by it
   bool openFailureLogged_ = false;
   bool lastReplyBad_ = false;

@@ -43,6 +43,7 @@ std::optional<rcTracciaGrafica> trace(const QByteArray& frame) {
   r.minimum = field(b, 5, 4);
   r.maximum = field(b, 9, 4);
   for (int k = 0; k < 100; ++k) r.samples[k] = field(b, 13 + 4 * k, 4);
+  r.frame = frame;
   return r;
 }
 

@@ -15,6 +15,7 @@ class cPort;
 struct rcTracciaGrafica {
   QString cup, minimum, maximum;
   std::array<QString, 102> samples;  // a frame fills 1 to 100; 101 and 102 stay empty
+  QByteArray frame;                  // the frame it came from, "O" through CR, for the trace log
 };
 struct rcCOntrolloTazzeVuote {
   QString line, cup, value;  // value: the rest of the frame, possibly empty

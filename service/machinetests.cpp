@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -196,6 +197,20 @@ TTestTazzeVuote::TTestTazzeVuote(QWidget* parent) : QDialog(parent) {
     if (onStart) onStart();
   });
   resize(460, 320);
+}
+
+TrasfView::TrasfView(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName(QStringLiteral("TrasfView"));
+  setWindowTitle(tr("Trasferimento dati"));
+  setModal(false);
+  auto* v = new QVBoxLayout(this);
+  Label1 = new QLabel(tr("Trasferimento dati in corso..."), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  v->addWidget(Label1);
+  auto* bar = new QProgressBar(this);
+  bar->setRange(0, 0);  // no count of bytes is known in advance: a moving bar
+  v->addWidget(bar);
+  resize(300, 90);
 }
 
 Ttabtara::Ttabtara(QWidget* parent) : QDialog(parent) {

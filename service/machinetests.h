@@ -92,6 +92,15 @@ class TTestTazzeVuote : public QDialog {
   std::function<void(int)> onLimit;
 };
 
+// The transfer window: a small window without buttons that tells the operator the board
+// is sending a long reply (the tare table) and the station is not stuck.
+class TrasfView : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TrasfView(QWidget* parent = nullptr);
+  QLabel* Label1 = nullptr;
+};
+
 // "TABELLA TARA": the tare of every cup on the four lines.
 class Ttabtara : public QDialog {
   Q_OBJECT

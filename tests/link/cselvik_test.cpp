@@ -1,3 +1,4 @@
+#include <QTemporaryDir>
 #include <QFile>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -319,16 +320,18 @@ TEST(cSelvikOpen, APortThatCannotBeOpenedIsLoggedWithItsDeviceAndReason) {
                             ": apertura: No such file or directory)"));
 }
 
+// Waits up to 5 s of real time for the reader thread to have brought what the check wants.
+static bool waitFor(const std::function<bool()>& check) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < 5000) {
+    if (check()) return true;  // checked once: a check may take a record
+    QThread::msleep(10);
+  }
+  return false;
+}
+
 TEST_F(LinkFixture, EachStreamingTestStartsItsReaderAndEndsWithEsc) {
-  const auto waitFor = [](const std::function<bool()>& check) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 5000) {
-      if (check()) return true;  // checked once: a check may take a record
-      QThread::msleep(10);
-    }
-    return false;
-  };
   // The memorised net: a reply line, then the lines' values.
   ASSERT_TRUE(link->StartMemorisedTest(cSelvik::kMediumTimeout));
   EXPECT_EQ(link->streaming(), 'S');
@@ -366,6 +369,26 @@ TEST_F(LinkFixture, EachStreamingTestStartsItsReaderAndEndsWithEsc) {
   EXPECT_TRUE(link->StopTrace());
   EXPECT_FALSE(link->StopTrace()) << "ESC again, but no reader";
   EXPECT_TRUE(link->RequestStatus(cSelvik::kShortTimeout));
+}
+
+TEST_F(LinkFixture, TheTraceLogTakesEachTraceHandedOutOnlyWhileTheFileExists) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("oscilloscopio.log"));
+  link->setTraceLog(path);
+  ASSERT_TRUE(link->StartTrace("1300"));
+  ASSERT_TRUE(waitFor([&] { return link->NextTrace().has_value(); }));
+  EXPECT_FALSE(QFile::exists(path)) << "never created by the station";
+
+  { QFile f(path); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); }
+  std::optional<rcTracciaGrafica> a, b;
+  ASSERT_TRUE(waitFor([&] { return (a = link->NextTrace()).has_value(); }));
+  ASSERT_TRUE(waitFor([&] { return (b = link->NextTrace()).has_value(); }));
+  EXPECT_TRUE(link->StopTrace());
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), a->frame + b->frame) << "each trace's own frame, byte for byte";
+  EXPECT_EQ(a->frame.size(), 414);
+  EXPECT_TRUE(a->frame.endsWith('\r'));
 }
 
 TEST_F(LinkFixture, ClosingTheLinkWithATestStreamingStopsItsReaderAndTheBoard) {

@@ -42,6 +42,15 @@
 
 namespace {
 
+// Counts the times a window is shown.
+struct ShowCounter : QObject {
+  int shown = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Show) ++shown;
+    return false;
+  }
+};
+
 // The station's main window against the simulated board on a pseudo-terminal, the main
 // cycle driven tick by tick, the board's waits on a manual clock.
 struct RunFixture : ::testing::Test {
@@ -1202,12 +1211,16 @@ TEST_F(RunFixture, TheMachineTestsShowTheBoardsValuesAndEndWithEsc) {
     auto& w = static_cast<Ttabtara&>(d);
     EXPECT_EQ(w.StringGrid1->rowCount(), 100);
     EXPECT_NE(w.StringGrid1->item(0, 1)->text(), QStringLiteral("----")) << "filled from the board's table";
+    EXPECT_FALSE(main->transferWindow().isVisible()) << "the transfer window goes before the table shows";
     shot(w, "tare-table.png");
     return int(QDialog::Accepted);
   });
   sim([](SimBoard& b) { b.clearReceived(); });
+  ShowCounter transfer;
+  main->transferWindow().installEventFilter(&transfer);
   main->own<QAction>(QStringLiteral("TabellaTara1"))->trigger();
   EXPECT_TRUE(eventually([](SimBoard& b) { return b.receivedLines().contains("R001100"); }));
+  EXPECT_EQ(transfer.shown, 1) << "shown while the board sends the table";
   EXPECT_TRUE(env.ui.allAnswersTaken());
   EXPECT_EQ(main->runState().serviceMode, 0);
 }
