@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QSignalBlocker>
 #include <QFile>
 #include <QThread>
 
@@ -24,6 +25,7 @@
 #include "reject/errmap.h"
 #include "service/calibration.h"
 #include "service/machinetests.h"
+#include "service/oscilloscope.h"
 #include "reject/thread_Trevik.h"
 #include "lots/tricercabolle.h"
 #include "link/cSelvik.h"
@@ -245,6 +247,12 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, co
   }
   windows_ = windows;
   calibration_ = std::make_unique<CalibrationModel>();
+  oscilloscope_ = std::make_unique<OscilloscopeModel>();
+  if (TTestOscilloscopio* w = windows.oscilloscope) {
+    w->bind(*oscilloscope_);
+    w->CaptureClick = [this] { oscilloscopeCapture(); };
+    w->onClose = [this] { oscilloscopeStop(false); };
+  }
   calibrationWindow_ = windows.calibration;
   if (calibrationWindow_) {
     calibrationWindow_->bind(*calibration_);
@@ -917,6 +925,12 @@ void Station::serviceDisplay(BoardSide& b, int mode) {
       });
       return;
     }
+    case 6: {  // oscilloscope: one trace per tick; more wait in the reader's queue
+      auto trace = link->NextTrace();
+      if (!trace) return;
+      show([this, t = std::move(*trace)] { oscilloscopeTrace(t); });
+      return;
+    }
     case 5: {  // empty cups: every record that came
       QList<rcCOntrolloTazzeVuote> cups;
       while (const auto c = link->NextEmptyCup()) cups << *c;
@@ -1065,6 +1079,145 @@ void Station::ControlloTazze1Click() {
     });
     env_.log.append(QStringLiteral("fine controllo tazze\r\n"));
   });
+}
+
+void Station::Oscilloscopio1Click() {
+  guarded([this] {
+    TTestOscilloscopio* w = windows_.oscilloscope;
+    if (!w) return;
+    if (env_.ui.message(tr("Attenzione! nel quadro che segue è possibile alterare il funzionamento della macchina, "
+                           "si vuole proseguire?"),
+                        ModalUi::Icon::Information, ModalUi::Buttons::YesNo) != ModalUi::Answer::Yes)
+      return;
+    if (!boardOnOrTell()) return;
+    OscilloscopeModel& m = *oscilloscope_;
+    MachineConfig& c = configuration_.config();
+    // The reading windows typed, checked before "Aggiorna" closes the window.
+    struct Windows {
+      std::array<int, 4> starts{}, ends{};
+    };
+    auto typed = std::make_shared<Windows>();
+    w->UpdateClick = [this, w, typed] {
+      for (int i = 0; i < 4; ++i) {
+        const auto a = text::strictInt(w->Inizio[i]->text().trimmed());
+        const auto b = text::strictInt(w->Fine[i]->text().trimmed());
+        if (!a || !b || *a < 1 || *b > oscilloscope::kMaxPosition || *a >= *b) {
+          env_.ui.message(tr("Linea %1: inizio e fine della finestra di lettura devono essere numeri da 1 a %2, "
+                             "l'inizio minore della fine")
+                              .arg(i + 1)
+                              .arg(oscilloscope::kMaxPosition),
+                          ModalUi::Icon::Error);
+          return false;
+        }
+        typed->starts[i] = *a;
+        typed->ends[i] = *b;
+      }
+      return true;
+    };
+    for (;;) {
+      for (int i = 0; i < 4; ++i) {
+        w->Inizio[i]->setText(text::fixedRight(c.inenc[i], 3));
+        w->Fine[i]->setText(text::fixedRight(c.fienc[i], 3));
+      }
+      const int phase = std::clamp(c.zeroencoder, 0, 99);
+      m.openingPhase = phase;
+      m.phase = phase;
+      {
+        const QSignalBlocker quiet(w->UpDown3);
+        w->UpDown3->setValue(phase);
+      }
+      w->Fase->setText(text::fixedRight(phase, 3));
+      m.windowStart = c.inenc[0];
+      m.windowEnd = c.fienc[0];
+      m.capturing = false;
+      // The hit counts survive the window; they follow the machine's number of cups.
+      m.hits.resize(static_cast<size_t>(std::max(c.numtazze, 0)));
+      setServiceMode(6);
+      w->clearChart();
+      w->FormShow();
+      const bool update = env_.ui.exec(*w) == QDialog::Accepted;
+      if (m.capturing) oscilloscopeStop(false);
+      if (update) {
+        c.zeroencoder = m.phase;
+        c.inenc = typed->starts;
+        c.fienc = typed->ends;
+        configuration_.SaveConfiguration();
+        ApplyConfiguration();
+      }
+      // The board hears the new phase and windows, then calibrates the empty machine again.
+      onBoard(tr("Fine oscilloscopio"), [update](BoardSide& b) {
+        b.state.serviceMode = 0;
+        if (update) {
+          b.state.reinitRequest = true;
+          b.state.resetRequested = true;
+        }
+      });
+      if (!update) break;
+    }
+    w->UpdateClick = {};
+  });
+}
+
+void Station::oscilloscopeCapture() {
+  OscilloscopeModel& m = *oscilloscope_;
+  TTestOscilloscopio& w = *windows_.oscilloscope;
+  if (m.capturing) {
+    oscilloscopeStop(true);
+    return;
+  }
+  if (oscilloscopeStarting_) return;
+  w.clearChart();
+  const auto line = oscilloscope::lineOf(w.Linea->text());
+  const auto threshold = oscilloscope::thresholdOf(w.Limite->text());
+  if (!line || !threshold) {
+    env_.ui.message(tr("La linea va da 1 a 4 e la soglia da %1 a %2")
+                        .arg(oscilloscope::kMinThreshold)
+                        .arg(oscilloscope::kMaxThreshold),
+                    ModalUi::Icon::Error);
+    return;
+  }
+  m.captureLine = *line;
+  m.windowStart = oscilloscope::borderOf(w.Inizio[*line - 1]->text());
+  m.windowEnd = oscilloscope::borderOf(w.Fine[*line - 1]->text());
+  const QByteArray payload = oscilloscope::startPayload(*line, *threshold);
+  auto started = std::make_shared<bool>(false);
+  oscilloscopeStarting_ = true;
+  onBoard(tr("Oscilloscopio"), [payload, started](BoardSide& b) {
+    *started = b.link && b.link->StartTrace(payload);  // a start not taken has beeped
+  }, [this, started] {
+    oscilloscopeStarting_ = false;
+    oscilloscope_->capturing = *started;
+    windows_.oscilloscope->showCapturing();
+  });
+}
+
+void Station::oscilloscopeStop(bool tell) {
+  oscilloscope_->capturing = false;
+  windows_.oscilloscope->showCapturing();
+  onBoard(tr("Fine oscilloscopio"), [this, tell](BoardSide& b) {
+    const bool stopped = b.link && b.link->StopTrace();
+    if (!stopped && tell) env_.ui.message(tr("Fine funzione oscilloscopio... non eseguita!"), ModalUi::Icon::Information);
+  });
+}
+
+void Station::oscilloscopeTrace(const rcTracciaGrafica& trace) {
+  OscilloscopeModel& m = *oscilloscope_;
+  TTestOscilloscopio* w = windows_.oscilloscope;
+  if (!m.capturing || !w) return;  // a trace that came after the stop
+  if (m.save) {
+    if (const auto error = oscilloscope::appendTrace(env_.workDir, m.captureLine, trace)) {
+      // Told once: the box is not shown again for every trace of the capture.
+      m.save = false;
+      w->showSave();
+      const QString file = oscilloscope::fileName(m.captureLine);
+      env_.log.append(QStringLiteral("oscilloscopio: %1 non scritto (%2)\r\n").arg(file, *error));
+      env_.ui.message(tr("Impossibile scrivere le tracce su %1: %2. Il salvataggio su file è stato tolto.")
+                          .arg(file, *error),
+                      ModalUi::Icon::Warning);
+    }
+  }
+  oscilloscope::take(m, trace);
+  w->showTrace(trace, configuration_.config().numtazze);
 }
 
 void Station::ResetCentralina1Click() {

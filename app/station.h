@@ -38,6 +38,9 @@ class TTestMagneti;
 class TTestTazzeVuote;
 class Ttabtara;
 class TrasfView;
+class TTestOscilloscopio;
+struct OscilloscopeModel;
+struct rcTracciaGrafica;
 struct CalibrationModel;
 class tTrevik;
 class EndOfLot;
@@ -126,6 +129,7 @@ class Station {
     TTestTazzeVuote* emptyCups = nullptr;
     Ttabtara* tareTable = nullptr;
     TrasfView* transfer = nullptr;
+    TTestOscilloscopio* oscilloscope = nullptr;
   };
   Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows);
   ~Station();
@@ -208,6 +212,9 @@ class Station {
   void ControlloTazze1Click();
   void ResetCentralina1Click();
   void TabellaTara1Click();
+  // The oscilloscope of the same menu.
+  void Oscilloscopio1Click();
+  OscilloscopeModel& oscilloscopeModel() { return *oscilloscope_; }
 
   // F9, and the click on the quality alarm's picture that clears it.
   void Partita1Click();
@@ -278,6 +285,10 @@ class Station {
   TErr_map* errorMap_ = nullptr;
   TCalibrazione_Linee* calibrationWindow_ = nullptr;
   std::unique_ptr<CalibrationModel> calibration_;
+  std::unique_ptr<OscilloscopeModel> oscilloscope_;
+  void oscilloscopeCapture();
+  void oscilloscopeStop(bool tell);  // tell: a stop the board did not take is shown
+  void oscilloscopeTrace(const rcTracciaGrafica& trace);
   void calibrationStart();
   void calibrationStop();
   // The display step of the service test in `mode`, on the board's worker, every tick.
@@ -288,6 +299,7 @@ class Station {
   bool boardOnOrTell();
   Windows windows_;
   bool emptyCupsRunning_ = false;
+  bool oscilloscopeStarting_ = false;
   int magnetGroup_ = 0;
   bool preview_ = false;
   bool lotInProgress_ = false;  // the start-up found a lot in progress

@@ -29,6 +29,7 @@
 #include "reject/errmap.h"
 #include "service/calibration.h"
 #include "service/machinetests.h"
+#include "service/oscilloscope.h"
 #include "reports/reports.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
@@ -83,6 +84,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   testTazzeVuote_ = std::make_unique<TTestTazzeVuote>(this);
   tabTara_ = std::make_unique<Ttabtara>(this);
   trasfView_ = std::make_unique<TrasfView>(this);
+  oscilloscopio_ = std::make_unique<TTestOscilloscopio>(this);
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -125,6 +127,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   windows.emptyCups = testTazzeVuote_.get();
   windows.tareTable = tabTara_.get();
   windows.transfer = trasfView_.get();
+  windows.oscilloscope = oscilloscopio_.get();
   station_ = std::make_unique<Station>(env, *this, *this, windows);
 
   // Inline, the main cycle runs from this timer from the start; while there is no
@@ -245,6 +248,7 @@ void TMain::buildMenus() {
   command(assistenza, "ControlloTazze1", tr("Co&ntrollo Tazze"), &Station::ControlloTazze1Click);
   command(assistenza, "Calibrazione1", tr("&Calibrazione"), &Station::Calibrazione1Click);
   command(assistenza, "TabellaTara1", tr("Ta&bella Tara"), &Station::TabellaTara1Click);
+  command(assistenza, "Oscilloscopio1", tr("&Oscilloscopio"), &Station::Oscilloscopio1Click);
   command(assistenza, "ResetCentralina1", tr("&Reset Centralina"), &Station::ResetCentralina1Click);
   servizio->addSeparator();
   command(servizio, "AggiornaTempiScarti1", tr("Aggiorna Tempi Scarti"), &Station::AggiornaTempiScarti1Click);

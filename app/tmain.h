@@ -37,6 +37,7 @@ class TTestMagneti;
 class TTestTazzeVuote;
 class Ttabtara;
 class TrasfView;
+class TTestOscilloscopio;
 
 // The main window of the station: the class grid of the four qualities, the quality
 // totals, the lot entry fields, the barcode list, the logo and the status bar. It shows
@@ -132,6 +133,7 @@ class TMain : public QMainWindow, public StationView {
   TTestTazzeVuote& emptyCupsWindow() { return *testTazzeVuote_; }
   Ttabtara& tareTableWindow() { return *tabTara_; }
   TrasfView& transferWindow() { return *trasfView_; }
+  TTestOscilloscopio& oscilloscopeWindow() { return *oscilloscopio_; }
   QTimer* timer1() { return timer1_; }
 
   // A control of the main window itself (its grid, side panel, status bar and menus),
@@ -189,6 +191,7 @@ class TMain : public QMainWindow, public StationView {
   std::unique_ptr<TTestTazzeVuote> testTazzeVuote_;
   std::unique_ptr<Ttabtara> tabTara_;
   std::unique_ptr<TrasfView> trasfView_;
+  std::unique_ptr<TTestOscilloscopio> oscilloscopio_;
   std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
   int busy_ = 0;

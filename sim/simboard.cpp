@@ -81,9 +81,28 @@ QByteArray SimBoard::streamFrame() {
       return "P" + QByteArray::number(line) + digits(passes, 4) + digits(static_cast<int>(1000 / gain), 4) +
              digits(weight, 4) + CR;
     }
-    case 'O': {  // the load-cell trace of one cup of the line
-      QByteArray f = "O" + digits(n + 1, 4) + num(180, 4) + num(820, 4);
-      for (int k = 0; k < 100; ++k) f += num(200 + (k > 20 && k < 80 ? 400 : 0) + (k * 7 + n) % 11, 4);
+    case 'O': {  // the load-cell signal of one cup of the line passing over its cell
+      // The empty cell reads about 200; the cup rises onto the cell over 8 samples, rests
+      // at its tare plus the fruit's weight, and leaves over 8 samples. Where the plateau
+      // lies in the 100 samples follows the encoder phase, so the technician sees a phase
+      // or reading window that misses it.
+      const int cup = n % std::max(1, numtazze_) + 1;
+      const int tracedLine = std::clamp(streamPayload_.left(1).toInt(), 1, 4);
+      const int plateau = 200 + 40 + (cup * 7 + tracedLine) % 9 + 120 + (cup * 37 + n / numtazze_ * 11) % 230;
+      const int offset = 12 - zeroencoder_;
+      std::array<int, 100> v{};
+      for (int x = 1; x <= 100; ++x) {
+        const int k = ((x - 1 - offset) % 100 + 100) % 100 + 1;  // position along the passage
+        double level = 200;
+        if (k >= 14 && k < 22) level = 200 + (plateau - 200) * (k - 13) / 8.0;
+        else if (k >= 22 && k <= 74) level = plateau;
+        else if (k > 74 && k <= 82) level = plateau - (plateau - 200) * (k - 74) / 8.0;
+        noiseSeed_ = noiseSeed_ * 1103515245u + 12345u;
+        v[x - 1] = std::clamp(static_cast<int>(level) + static_cast<int>((noiseSeed_ >> 16) % 9) - 4, 0, 1023);
+      }
+      const auto [lo, hi] = std::minmax_element(v.begin(), v.end());
+      QByteArray f = "O" + digits(cup, 4) + num(*lo, 4) + num(*hi, 4);
+      for (int s : v) f += num(s, 4);
       return f + CR;
     }
     default: return {};
@@ -301,6 +320,7 @@ QByteArray SimBoard::execute(const QByteArray& line, qint64 nowMs, bool check) {
       numlinee_ = std::clamp(line.mid(1, 1).toInt(), 1, 4);
       const int cups = line.mid(4, 3).toInt();
       numtazze_ = cups > 0 ? cups : 100;
+      zeroencoder_ = std::clamp(line.mid(7, 2).toInt(), 0, 99);
       if (state_ == '0') setState('1', nowMs);
       return {};
     }

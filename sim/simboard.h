@@ -160,6 +160,7 @@ class SimBoard : public SerialDevice {
   QString configuration_;
   int numlinee_ = 2;
   int numtazze_ = 100;
+  int zeroencoder_ = 0;  // the encoder phase of the last configuration
   int cup_ = 0;
   int wrongCups_ = 0;
   int fruits_ = 0;
@@ -178,6 +179,7 @@ class SimBoard : public SerialDevice {
   QByteArray streamPayload_;
   qint64 nextFrameMs_ = 0;
   int streamCount_ = 0;
+  quint32 noiseSeed_ = 12345;
   QByteArray streamFrame();
   QByteArray splitRest_;
   QStringList protocolErrors_;
