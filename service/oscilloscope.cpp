@@ -165,8 +165,8 @@ TTestOscilloscopio::TTestOscilloscopio(QWidget* parent) : QDialog(parent) {
     wg->addWidget(new QLabel(tr("L %1").arg(i + 1)), i + 1, 0);
     Inizio[i] = edit(i == 0 ? QStringLiteral("inizio1") : QStringLiteral("Inizio%1").arg(i + 1), windows, false);
     Fine[i] = edit(QStringLiteral("Fine%1").arg(i + 1), windows, false);
-    Inizio[i]->setMaxLength(2);
-    Fine[i]->setMaxLength(2);
+    Inizio[i]->setMaxLength(3);
+    Fine[i]->setMaxLength(3);
     wg->addWidget(Inizio[i], i + 1, 1);
     wg->addWidget(Fine[i], i + 1, 2);
   }

@@ -29,6 +29,8 @@
 #include "sim/simprintserver.h"
 #include "service/calibration.h"
 #include "service/machinetests.h"
+#include "service/oscilloscope.h"
+#include <QValueAxis>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QPushButton>
@@ -1223,6 +1225,122 @@ TEST_F(RunFixture, TheMachineTestsShowTheBoardsValuesAndEndWithEsc) {
   EXPECT_EQ(transfer.shown, 1) << "shown while the board sends the table";
   EXPECT_TRUE(env.ui.allAnswersTaken());
   EXPECT_EQ(main->runState().serviceMode, 0);
+}
+
+TEST_F(RunFixture, TheOscilloscopeCapturesTracesToTheLinesFileAndAggiornaSendsThePhase) {
+  start();
+  poll();
+  ASSERT_TRUE(main->runState().boardOn);
+  const QString question = QStringLiteral(
+      "Attenzione! nel quadro che segue è possibile alterare il funzionamento della macchina, si vuole proseguire?");
+  const auto traceLines = [&](int line) {
+    return env.readFile(QStringLiteral("ondal%1.osc").arg(line)).count("\r\n");
+  };
+  env.ui.expectMessage(question, ModalUi::Answer::No);
+  main->own<QAction>(QStringLiteral("Oscilloscopio1"))->trigger();
+  EXPECT_EQ(main->runState().serviceMode, 0) << "No: nothing opens";
+
+  env.ui.expectMessage(question, ModalUi::Answer::Yes);
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TTestOscilloscopio&>(d);
+    w.show();
+    EXPECT_EQ(main->runState().serviceMode, 6);
+    EXPECT_EQ(w.Capture->text(), QStringLiteral("cattura"));
+    EXPECT_EQ(w.axisY->max(), 1023);
+    EXPECT_EQ(w.Inizio[2]->text(), QStringLiteral(" 20"));
+    EXPECT_EQ(w.Fase->text(), QStringLiteral("  0"));
+    w.UpDown1->setValue(3);
+    w.saveflag->setChecked(true);
+    sim([](SimBoard& b) { b.clearReceived(); });
+    w.Capture->click();
+    EXPECT_EQ(w.Capture->text(), QStringLiteral("Ferma"));
+    EXPECT_TRUE(eventually([](SimBoard& b) { return b.receivedLines().contains("O3300"); }));
+    EXPECT_TRUE(ticksUntil(*main, [&] { return traceLines(3) >= 4; })) << "two lines per trace";
+    const QList<QByteArray> file = env.readFile(QStringLiteral("ondal3.osc")).split('\n');
+    EXPECT_TRUE(file[0].startsWith("T=")) << file[0].toStdString();
+    EXPECT_EQ(file[1].split(',').size(), 100);
+    // A change of line during the capture applies at the next one.
+    w.UpDown1->setValue(1);
+    const int before = traceLines(3);
+    EXPECT_TRUE(ticksUntil(*main, [&] { return traceLines(3) >= before + 2; }));
+    EXPECT_FALSE(QFile::exists(env.path(QStringLiteral("ondal1.osc"))));
+    EXPECT_TRUE(w.copertura->text().endsWith(QStringLiteral(" /  100"))) << w.copertura->text().toStdString();
+    EXPECT_GT(w.Massimo->text().trimmed().toInt(), 300) << "the plateau of cup and fruit";
+    w.Button1->click();
+    EXPECT_EQ(w.axisY->min(), w.Minimo->text().trimmed().toInt());
+    EXPECT_GT(w.axisY->max(), w.Massimo->text().trimmed().toInt());
+    w.Button2->click();
+    EXPECT_EQ(w.axisY->max(), 1024);
+    EXPECT_TRUE(w.grab().save(QStringLiteral(SCREENSHOT_DIR "/oscilloscope.png")));
+    // The phase: the chart follows it, "Aggiorna" stores it with the reading windows.
+    w.UpDown3->setValue(10);
+    w.Inizio[0]->setText(QStringLiteral("25"));
+    w.Fine[0]->setText(QStringLiteral("15"));
+    env.ui.expectMessage(QStringLiteral("Linea 1: inizio e fine della finestra di lettura devono essere numeri da 1 a 99, "
+                                        "l'inizio minore della fine"));
+    w.Update->click();
+    EXPECT_TRUE(w.isVisible()) << "a window that cannot be stored stays open";
+    w.Fine[0]->setText(QStringLiteral("75"));
+    w.Update->click();
+    return d.result();
+  });
+  // "Aggiorna" opens the window again at the stored phase; closing it while capturing
+  // ends the board's stream.
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TTestOscilloscopio&>(d);
+    w.show();
+    EXPECT_EQ(w.Fase->text(), QStringLiteral(" 10"));
+    EXPECT_EQ(main->station().oscilloscopeModel().openingPhase, 10);
+    EXPECT_EQ(w.Inizio[0]->text(), QStringLiteral(" 25"));
+    EXPECT_FALSE(main->station().oscilloscopeModel().capturing);
+    w.Capture->click();
+    EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 'O'; }));
+    w.reject();
+    return int(QDialog::Rejected);
+  });
+  main->own<QAction>(QStringLiteral("Oscilloscopio1"))->trigger();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.streaming() == 0; })) << "ESC sent at the close";
+  EXPECT_EQ(main->runState().serviceMode, 0);
+  EXPECT_EQ(main->configuration().config().zeroencoder, 10);
+  EXPECT_EQ(main->configuration().config().inenc[0], 25);
+  EXPECT_EQ(env.store->readText(QStringLiteral("morvel"), QStringLiteral("zeroencoder"), QString()), QStringLiteral("10"));
+  sim([](SimBoard& b) { b.clearReceived(); });
+  poll(2);
+  // The configuration line carries the phase (positions 7-8) and the first window, then Z.
+  EXPECT_TRUE(eventually([](SimBoard& b) {
+    const QList<QByteArray> l = b.receivedLines();
+    for (int i = 0; i < l.size(); ++i)
+      if (l[i].startsWith('C') && l[i].mid(7, 6) == "102575") return l.indexOf("Z", i) > i;
+    return false;
+  }));
+}
+
+TEST_F(RunFixture, AnOscilloscopeTraceFileThatCannotBeOpenedIsToldOnceAndTheCaptureGoesOn) {
+  start();
+  poll();
+  ASSERT_TRUE(main->runState().boardOn);
+  ASSERT_TRUE(QDir(env.workDir).mkdir(QStringLiteral("ondal2.osc")));  // a folder where the file should be
+  env.ui.queueAnswer(ModalUi::Answer::Yes);
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TTestOscilloscopio&>(d);
+    w.UpDown1->setValue(2);
+    w.saveflag->setChecked(true);
+    env.ui.queueAnswer(ModalUi::Answer::Ok);  // the file's message
+    w.Capture->click();
+    EXPECT_TRUE(ticksUntil(*main, [&] { return !w.saveflag->isChecked(); })) << "unticked after the failure";
+    const QString first = w.Tazza->text();
+    EXPECT_TRUE(ticksUntil(*main, [&] { return w.Tazza->text() != first; })) << "the capture goes on drawing";
+    w.Capture->click();
+    EXPECT_EQ(w.Capture->text(), QStringLiteral("cattura"));
+    return int(QDialog::Rejected);
+  });
+  main->own<QAction>(QStringLiteral("Oscilloscopio1"))->trigger();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  int told = 0;
+  for (const QString& t : env.ui.shownTexts()) told += t.startsWith(QStringLiteral("Impossibile scrivere le tracce su ondal2.osc"));
+  EXPECT_EQ(told, 1);
+  EXPECT_TRUE(log().contains("oscilloscopio: ondal2.osc non scritto"));
 }
 
 TEST_F(RunFixture, AResetMakesTheStationMeetTheBoardAnew) {
