@@ -1,6 +1,6 @@
 // Feeds the oscilloscope window ten load-cell traces a second, as the board streams them
 // while a technician captures, and prints the median and worst time to take and draw one
-// trace (the model, the fields, both series and a full repaint of the chart), and the
+// trace (the model, the fields, both series and the chart's repaint that follows), and the
 // processor time of the process over the run (goals: below 5 ms per trace, below 5 % of
 // one core).
 //
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -19,6 +20,15 @@
 #include "service/oscilloscope.h"
 
 namespace {
+// Counts the chart's paints, to show each trace was really drawn.
+struct PaintCounter : QObject {
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
 // A cup's passage: the empty cell, the rise, the plateau of tare and fruit, the fall, noise.
 rcTracciaGrafica passage(int n) {
   rcTracciaGrafica t;
@@ -54,6 +64,8 @@ int main(int argc, char* argv[]) {
   w.FormShow();
   QApplication::processEvents();
 
+  PaintCounter painted;
+  w.Chartfx1->viewport()->installEventFilter(&painted);
   std::vector<double> ms;
   int n = 0;
   const double cpu0 = processCpuMs();
@@ -67,7 +79,9 @@ int main(int argc, char* argv[]) {
     one.start();
     oscilloscope::take(model, t);
     w.showTrace(t, 100);
-    w.Chartfx1->viewport()->repaint();  // the paint itself, not only its request
+    // The scene's change and the paint it asks for, as the event loop would run them.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
     ms.push_back(one.nsecsElapsed() / 1e6);
     if (wall.elapsed() >= seconds * 1000) app.quit();
   });
@@ -76,9 +90,9 @@ int main(int argc, char* argv[]) {
   const double cpu = processCpuMs() - cpu0;
   std::sort(ms.begin(), ms.end());
   std::printf("goal: below 5 ms to draw one trace, below 5%% of one core\n");
-  std::printf("%zu traces in %d s: draw median %.2f ms, 90th percentile %.2f ms, worst %.2f ms; "
+  std::printf("%zu traces in %d s, %d paints of the chart: draw median %.2f ms, 90th percentile %.2f ms, worst %.2f ms; "
               "processor %.0f ms = %.2f%% of one core\n",
-              ms.size(), seconds, ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back(), cpu,
+              ms.size(), seconds, painted.paints, ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back(), cpu,
               100.0 * cpu / wall.elapsed());
   return 0;
 }

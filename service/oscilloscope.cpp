@@ -223,7 +223,6 @@ TTestOscilloscopio::TTestOscilloscopio(QWidget* parent) : QDialog(parent) {
   axisX->setTickType(QValueAxis::TicksDynamic);
   axisX->setTickAnchor(0);
   axisX->setTickInterval(5);
-  axisX->setMinorTickCount(4);
   axisX->setLabelFormat(QStringLiteral("%2d"));
   axisX->setTitleText(tr("campione"));
   axisY = new QValueAxis(chart);
@@ -239,7 +238,9 @@ TTestOscilloscopio::TTestOscilloscopio(QWidget* parent) : QDialog(parent) {
   }
   Chartfx1 = new QChartView(chart, this);
   Chartfx1->setObjectName(QStringLiteral("Chartfx1"));
-  Chartfx1->setRenderHint(QPainter::Antialiasing);
+  // Without antialiasing: a trace is redrawn ten times a second, and the samples sit on
+  // whole positions anyway.
+  Chartfx1->setRenderHint(QPainter::Antialiasing, false);
   Chartfx1->setMinimumSize(640, 420);
   columns->addWidget(Chartfx1, 1);
   clearChart();

@@ -20,7 +20,8 @@ QString help() {
       "plain-ends on|off     replies end at their CR and the CR of a command is not echoed\n"
       "fault none|no-echo|no-last-echo|no-reply|short-reply|garbled-reply|slow MS\n"
       "stream-fault none|fast|split|joined|short|bad-line|empty-value|noise|ignore-esc [off]\n"
-      "status                what the board holds\n");
+      "status                what the board holds\n"
+      "scan CODE             the barcode scanner sends a code (scan-end crlf|cr|lf, scan-raw TEXT)\n");
 }
 
 QString apply(SimBoard& b, const QString& line, qint64 nowMs) {

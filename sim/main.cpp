@@ -19,6 +19,8 @@
 #include "sim/simboard.h"
 #include "sim/simkestin.h"
 #include "sim/simprintserver.h"
+#include "sim/simscanner.h"
+#include <QFile>
 
 namespace {
 
@@ -27,7 +29,8 @@ void onSignal(int) { stopRequested = 1; }
 
 void usage() {
   std::fputs(
-      "Uso: campionatrice-sim [--port N] [--reject-port N|0] [--print-port N|0] [--settings FILE] [--control FIFO] [--model 0-3|old]\n"
+      "Uso: campionatrice-sim [--port N] [--reject-port N|0] [--print-port N|0] [--scanner-port N|0]\n"
+      "                       [--scanner-file FILE] [--scanner-interval MS] [--settings FILE] [--control FIFO] [--model 0-3|old]\n"
       "                       [--lot-size N] [--mean G] [--sd G] [--cadence N] [--line-speed BAUD]\n"
       "                       [--long-status] [--trace FILE] [--phase-ms MS] [--unit G] [--plain-ends]\n"
       "Puts a simulated controller board on a pseudo-terminal and publishes it as COM N\n"
@@ -65,6 +68,9 @@ int main(int argc, char* argv[]) {
   int port = 1;
   int rejectPort = 3;
   int printPort = 5430;
+  int scannerPort = 2;
+  QString scannerFile;
+  int scannerIntervalMs = 3000;
   QString settingsPath = SettingsStore::defaultPath();
   QString control;
   QString trace;
@@ -81,6 +87,15 @@ int main(int argc, char* argv[]) {
       ++i;
     } else if (a == QLatin1String("--print-port")) {
       printPort = value.toInt();
+      ++i;
+    } else if (a == QLatin1String("--scanner-port")) {
+      scannerPort = value.toInt();
+      ++i;
+    } else if (a == QLatin1String("--scanner-file")) {
+      scannerFile = value;
+      ++i;
+    } else if (a == QLatin1String("--scanner-interval")) {
+      scannerIntervalMs = value.toInt();
       ++i;
     } else if (a == QLatin1String("--reject-port")) {
       rejectPort = value.toInt();
@@ -134,6 +149,12 @@ int main(int argc, char* argv[]) {
     return 2;
   }
 
+  if (scannerPort < 0 || scannerPort > 99 || (scannerPort > 0 && (scannerPort == port || scannerPort == rejectPort))) {
+    std::fputs("campionatrice-sim: --scanner-port must be 0 (none) or 1 to 99, not the board's or the reject unit's\n", stderr);
+    return 2;
+  }
+  // The barcode scanner on the auxiliary line.
+  PtyPeer scannerPeer{std::make_unique<SimScanner>()};
   // The reject unit on its own line (made first, so it outlives the board that feeds it);
   // the board sends it the fruit it rejects.
   PtyPeer rejectPeer{std::make_unique<SimKestin>()};
@@ -200,6 +221,27 @@ int main(int argc, char* argv[]) {
     std::printf("campionatrice-sim: reject unit on COM%d = %s\n", rejectPort,
                 rejectPeer.devicePath().toLocal8Bit().constData());
   }
+  if (scannerPort > 0) {
+    if (!scannerPeer.start() || !PortMap::publish(store, scannerPort, scannerPeer.devicePath())) {
+      std::fprintf(stderr, "campionatrice-sim: cannot start the barcode scanner on COM%d\n", scannerPort);
+      return 1;
+    }
+    std::printf("campionatrice-sim: barcode scanner on COM%d = %s\n", scannerPort,
+                scannerPeer.devicePath().toLocal8Bit().constData());
+    if (!scannerFile.isEmpty()) {
+      QFile f(scannerFile);
+      if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "campionatrice-sim: cannot read the scans %s\n", scannerFile.toLocal8Bit().constData());
+        return 1;
+      }
+      QStringList codes;
+      for (const QByteArray& l : f.readAll().split('\n'))
+        if (!l.trimmed().isEmpty()) codes << QString::fromLatin1(l.trimmed());
+      scannerPeer.with<SimScanner>([&](SimScanner& sc) { sc.feed(codes, scannerIntervalMs); });
+      std::printf("campionatrice-sim: %lld scans from %s, one every %d ms\n", static_cast<long long>(codes.size()),
+                  scannerFile.toLocal8Bit().constData(), scannerIntervalMs);
+    }
+  }
   std::fflush(stdout);
 
   // The print server the station tells to print each closed lot.
@@ -254,7 +296,10 @@ int main(int argc, char* argv[]) {
         break;
       }
       QString answer;
-      if (l.startsWith("scarti")) {
+      if (l.startsWith("scan")) {
+        if (scannerPort > 0) scannerPeer.with<SimScanner>([&](SimScanner& sc) { answer = simcommands::applyScanner(sc, QString::fromLocal8Bit(l)); });
+        else answer = QStringLiteral("scan: nessun lettore barcode (--scanner-port 0)");
+      } else if (l.startsWith("scarti")) {
         if (rejectPort > 0) rejectPeer.with<SimKestin>([&](SimKestin& k) { answer = simcommands::applyReject(k, QString::fromLocal8Bit(l)); });
         else answer = QStringLiteral("scarti: nessuna unità scarti (--reject-port 0)");
       } else {
@@ -266,6 +311,7 @@ int main(int argc, char* argv[]) {
   }
   peer.stop();
   rejectPeer.stop();
+  scannerPeer.stop();
   printServer.stop();
   if (traceFile) std::fclose(traceFile);
   if (fifo.fd >= 0) ::close(fifo.fd);
