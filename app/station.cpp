@@ -30,6 +30,8 @@
 #include "lots/tricercabolle.h"
 #include "link/cSelvik.h"
 #include "link/portmap.h"
+#include "link/tpolling.h"
+#include "setup/installation.h"
 #include "programs/programcommands.h"
 #include "programs/programs.h"
 #include "programs/tlistaprogrammi.h"
@@ -136,6 +138,7 @@ struct Station::BoardSide {
   // The reject unit's thread: the supervision and the reads run on the worker, the
   // window's side raises requests and reads results (both under the thread's lock).
   std::unique_ptr<tTrevik> reject;
+  std::unique_ptr<tPolling> aux;  // the barcode scanner's line; none for port 0
   // The end of lot stores and exports through the worker's own archive connection.
   LotArchive archive;
   LotExport lotExport;
@@ -264,6 +267,13 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, co
   endOfLotSide_ = std::make_unique<EndOfLotSide>(*this);
   board_ = std::make_unique<BoardSide>(env, *boardView_, *endOfLotSide_);
   board_->mainCycle.hooks.serviceDisplayStep = [this](int mode) { serviceDisplay(*board_, mode); };
+  // One barcode a tick from the auxiliary reader into the list the next lots take.
+  board_->mainCycle.hooks.barcodeLine = [this] {
+    tPolling* aux = board_->aux.get();
+    if (!aux || aux->LineCount() == 0) return;
+    const QString line = aux->TakeLine();
+    QMetaObject::invokeMethod(&window_, [this, line] { addBarcode(line); }, Qt::QueuedConnection);
+  };
   worker_ = std::make_unique<BoardWorker>(env.boardOnWorker ? BoardWorker::Mode::Thread : BoardWorker::Mode::Inline,
                                           MainCycle::kTickMs, [this] {
                                             board_->mainCycle.Timer1Timer();
@@ -403,7 +413,7 @@ void Station::FormShow() {
   }
 
   const MachineConfig& c = configuration_.config();
-  if (c.porta_com < 99) {
+  if (c.porta_com > 0 && c.porta_com < 99) {
     board_->link = std::make_unique<cSelvik>(c.porta_com, state.oldBoard ? 9600 : 19200,
                                              PortMap::fromStore(env_.store).devicePath(c.porta_com), env_.clock,
                                              env_.ui);
@@ -425,6 +435,12 @@ void Station::FormShow() {
     board_->reject = std::make_unique<tTrevik>(c.porta_scarti, PortMap::fromStore(env_.store).devicePath(c.porta_scarti),
                                                env_.clock, &env_.log);
     if (board_->reject->start()) board_->reject->request(tTrevik::P | tTrevik::M);
+  }
+  // The barcode scanner, on its own line and thread.
+  if (c.porta_aux > 0 && c.porta_aux <= 99) {
+    board_->aux = std::make_unique<tPolling>(c.porta_aux, PortMap::fromStore(env_.store).devicePath(c.porta_aux),
+                                             &env_.log, env_.auxPassMs);
+    board_->aux->start();
   }
 
   // An archive that cannot be reached is told once, with its cause, and not again by every
@@ -495,6 +511,7 @@ bool Station::FormClose() {
   view_.setPanel(3, kOff, Qt::AlignRight);
   env_.log.append(QStringLiteral("Stop Pilto\r\n"));
   if (board_->reject) board_->reject->stop();
+  if (board_->aux) board_->aux->stop();
   if (board_->link) {
     board_->link->Close();
     board_->link.reset();
@@ -509,8 +526,12 @@ void Station::ApplyConfiguration() {
   view_.setVisible(QStringLiteral("Label55"), c.v_tazzebad);
   view_.setVisible(QStringLiteral("tazzebad"), c.v_tazzebad);
   if (!oldBoard_) configuration_.appendSuffix();
+  handConfigurationToBoard();
+}
+
+void Station::handConfigurationToBoard() {
   // The board's side works on its own copy.
-  const MachineConfig copy = c;
+  const MachineConfig copy = configuration_.config();
   const QString line = configuration_.configurationLine();
   const auto adopt = [copy, line](BoardSide& b) {
     b.configuration.adopt(copy, line);
@@ -1218,6 +1239,164 @@ void Station::oscilloscopeTrace(const rcTracciaGrafica& trace) {
   }
   oscilloscope::take(m, trace);
   w->showTrace(trace, configuration_.config().numtazze);
+}
+
+const tPolling* Station::auxReader() const { return board_->aux.get(); }
+
+void Station::Impostazione1Click() {
+  guarded([this] {
+    TInstallazione* w = windows_.installation;
+    Tpasswd* p = windows_.password;
+    if (!w || !p) return;
+    if (!serviceLock_ &&
+        env_.ui.message(tr("Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento "
+                           "della macchina. Si vuole proseguire?"),
+                        ModalUi::Icon::Information, ModalUi::Buttons::YesNo) != ModalUi::Answer::Yes)
+      return;
+    p->passwd->clear();
+    if (!serviceLock_) {
+      if (env_.ui.exec(*p) != QDialog::Accepted) return;
+      // Compared exactly and never logged; a wrong one opens nothing, without a word.
+      const bool right = p->passwd->text() == configuration_.config().password_inst;
+      p->passwd->clear();
+      if (!right) return;
+      serviceLock_ = true;
+    }
+    const BoardSnapshot board = snapshot();
+    const bool threePasses = board.boardModel > 1;
+    MachineConfig& c = configuration_.config();
+    const InstallationForm shown =
+        installation::fill(c, board.magnetOption >= 1, threePasses, w->form().magnetChoice);
+    w->showForm(shown, installation::portEntries(PortMap::fromStore(env_.store).existingPorts(), shown.ports),
+                threePasses);
+    auto taken = std::make_shared<std::optional<installation::Taken>>();
+    const auto takeForm = [this, w, board]() -> std::optional<installation::Taken> {
+      auto r = installation::take(w->form(), configuration_.config(), board.magnetOption >= 1);
+      if (const QString* error = std::get_if<QString>(&r)) {
+        env_.ui.message(*error, ModalUi::Icon::Error);
+        return std::nullopt;
+      }
+      return std::get<installation::Taken>(r);
+    };
+    w->SaveClick = [takeForm, taken] {
+      *taken = takeForm();
+      return taken->has_value();
+    };
+    if (reports_)
+      w->PrintClick = [this, takeForm] {
+        if (const auto t = takeForm()) reports_->printInstallation(reports_->installationSheet(t->config));
+      };
+    const bool saved = env_.ui.exec(*w) == QDialog::Accepted && taken->has_value();
+    w->SaveClick = {};
+    w->PrintClick = {};
+    // The two "/3 Passi" entries belong to this opening only.
+    w->showForm(w->form(), installation::portEntries(PortMap::fromStore(env_.store).existingPorts(), shown.ports), false);
+    if (!saved) return;
+    c = (*taken)->config;
+    restartLinks((*taken)->magnetOption);
+  });
+}
+
+void Station::restartLinks(bool magnetOption) {
+  if (!configuration_.SaveConfiguration()) {
+    // Told by the store; the station goes on with what is stored, not with what was not.
+    ApplyConfiguration();
+    return;
+  }
+  ApplyConfiguration();
+  view_.setPanel(0, QString(), Qt::AlignLeft);
+  view_.setPanel(1, QString(), Qt::AlignLeft);
+  const MachineConfig c = configuration_.config();
+  const PortMap ports = PortMap::fromStore(env_.store);
+  const QString boardDevice = ports.devicePath(c.porta_com);
+  const QString rejectDevice = ports.devicePath(c.porta_scarti);
+  const QString auxDevice = ports.devicePath(c.porta_aux);
+  const QString traceLog = env_.workDir.filePath(QStringLiteral("oscilloscopio.log"));
+  auto failed = std::make_shared<QStringList>();
+  onBoard(tr("Riavvio linee"), [this, c, boardDevice, rejectDevice, auxDevice, traceLog, magnetOption, failed](BoardSide& b) {
+    // The old links go first, so their ports are free for the new ones.
+    if (b.link) {
+      b.link->Close();
+      b.link.reset();
+    }
+    if (b.reject) {
+      b.reject->stop();
+      b.reject.reset();
+    }
+    if (b.aux) {
+      b.aux->stop();
+      b.aux.reset();
+    }
+    if (c.porta_com > 0 && c.porta_com < 99) {
+      b.link = std::make_unique<cSelvik>(c.porta_com, b.state.oldBoard ? 9600 : 19200, boardDevice, env_.clock, env_.ui);
+      b.link->setEventLog(&env_.log);
+      b.link->setTraceLog(traceLog);
+    }
+    if (tTrevik::validPort(c.porta_scarti)) {
+      b.reject = std::make_unique<tTrevik>(c.porta_scarti, rejectDevice, env_.clock, &env_.log);
+      if (b.reject->start()) b.reject->request(tTrevik::P | tTrevik::M);
+      if (!b.reject->results().lineOpen) *failed << tr("COM%1 (unità scarti)").arg(c.porta_scarti);
+    }
+    if (c.porta_aux > 0 && c.porta_aux <= 99) {
+      b.aux = std::make_unique<tPolling>(c.porta_aux, auxDevice, &env_.log, env_.auxPassMs);
+      if (!b.aux->start()) *failed << tr("COM%1 (lettore barcode)").arg(c.porta_aux);
+    }
+    // A board link whose port does not open stays, and is tried again at every poll, as at
+    // start-up: the station goes on, and the lot in progress with it.
+    if (b.link && !b.link->Open()) *failed << tr("COM%1 (centralina)").arg(c.porta_com);
+    b.state.magnetOption = magnetOption ? 1 : 0;
+    b.state.boardOn = false;
+    b.state.boardIdentified = false;
+    b.state.currentProgram = 9999;
+    b.state.resetRequested = true;
+    b.state.reinitRequest = true;
+  }, [this, failed] {
+    if (failed->isEmpty()) return;
+    const QString ports = failed->join(QStringLiteral(", "));
+    env_.log.append(QStringLiteral("installazione: porte non disponibili: %1\r\n").arg(ports));
+    env_.ui.message(tr("Com non disponibile nel computer: %1. La stazione continua senza questa linea e riprova ad "
+                       "aprirla.")
+                        .arg(ports),
+                    ModalUi::Icon::Error);
+  });
+}
+
+void Station::Programma2Click() {
+  guarded([this] {
+    TParProg* w = windows_.parameters;
+    if (!w) return;
+    MachineConfig& c = configuration_.config();
+    // A previous lot to be resumed would keep archiving on; the station never resumes one.
+    w->showForm(programparameters::fill(c, false));
+    // The refresh changes at once; the store does not keep it.
+    w->onAutoRefresh = [this](int value) {
+      configuration_.config().autorefresh = value;
+      onBoard(tr("Rinfresco totali"), [value](BoardSide& b) {
+        b.configuration.config().autorefresh = value;
+        b.state.autoRefreshSetting = value;
+      });
+    };
+    w->BrowseClick = [this, w] {
+      ModalUi::FileRequest r;
+      r.title = tr("Directory Esportazione AS400");
+      r.initialFolder = w->direxp->text();
+      r.filter = tr("text file (*.txt)");
+      r.defaultSuffix = QStringLiteral(".txt");
+      if (const auto file = env_.ui.saveFileName(r)) w->direxp->setText(programparameters::folderOf(*file));
+    };
+    const bool saved = env_.ui.exec(*w) == QDialog::Accepted;
+    w->onAutoRefresh = {};
+    w->BrowseClick = {};
+    if (!saved) return;
+    programparameters::take(w->form(), c);
+    view_.setUnitCaptions(c.totaligrammi == 1);
+    configuration_.SaveConfiguration();
+    // Saving leaves the configuration line without its suffix; the board's copy keeps a
+    // whole line and takes the new options (export folder, archiving, limits).
+    if (!oldBoard_) configuration_.appendSuffix();
+    handConfigurationToBoard();
+    Totali1Click();
+  });
 }
 
 void Station::ResetCentralina1Click() {

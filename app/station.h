@@ -39,6 +39,9 @@ class TTestTazzeVuote;
 class Ttabtara;
 class TrasfView;
 class TTestOscilloscopio;
+class TInstallazione;
+class Tpasswd;
+class TParProg;
 struct OscilloscopeModel;
 struct rcTracciaGrafica;
 struct CalibrationModel;
@@ -63,6 +66,8 @@ struct StationEnvironment {
   // The board's exchanges on a worker thread of their own (the station), or inline on the
   // window's thread, ticked by Timer1 (tests that step the cycle tick by tick).
   bool boardOnWorker = false;
+  // The time between two passes of the auxiliary line reader (tests shorten it).
+  int auxPassMs = 2000;
 };
 
 // The command line: "-o" as the first parameter (exactly, case-sensitive) selects the old
@@ -96,9 +101,11 @@ struct BoardSnapshot {
   int lastBoardState = 0;
   QString productionText;
   QString costText;
+  int boardModel = 0;
+  int magnetOption = 0;
 
   static BoardSnapshot of(const RunState& s) {
-    return {s.boardOn, s.currentProgram, s.lastBoardState, s.productionText, s.costText};
+    return {s.boardOn, s.currentProgram, s.lastBoardState, s.productionText, s.costText, s.boardModel, s.magnetOption};
   }
 };
 
@@ -130,6 +137,9 @@ class Station {
     Ttabtara* tareTable = nullptr;
     TrasfView* transfer = nullptr;
     TTestOscilloscopio* oscilloscope = nullptr;
+    TInstallazione* installation = nullptr;
+    Tpasswd* password = nullptr;
+    TParProg* parameters = nullptr;
   };
   Station(StationEnvironment& env, StationView& view, QObject& window, const Windows& windows);
   ~Station();
@@ -212,6 +222,13 @@ class Station {
   void ControlloTazze1Click();
   void ResetCentralina1Click();
   void TabellaTara1Click();
+  // The installation menu: the machine's set-up behind the service password, and the
+  // station's own options.
+  void Impostazione1Click();
+  void Programma2Click();
+  bool serviceLockOpen() const { return serviceLock_; }
+  // The auxiliary line reader, when there is one (tests look at it).
+  const class tPolling* auxReader() const;
   // The oscilloscope of the same menu.
   void Oscilloscopio1Click();
   OscilloscopeModel& oscilloscopeModel() { return *oscilloscope_; }
@@ -300,6 +317,12 @@ class Station {
   Windows windows_;
   bool emptyCupsRunning_ = false;
   bool oscilloscopeStarting_ = false;
+  bool serviceLock_ = false;  // opened by the service password, until the station ends
+  // After the installation was saved: the links set up again on the new ports, the board
+  // reset and configured anew.
+  void restartLinks(bool magnetOption);
+  // The configuration as it now is, handed to the board's side.
+  void handConfigurationToBoard();
   int magnetGroup_ = 0;
   bool preview_ = false;
   bool lotInProgress_ = false;  // the start-up found a lot in progress

@@ -30,6 +30,7 @@
 #include "service/calibration.h"
 #include "service/machinetests.h"
 #include "service/oscilloscope.h"
+#include "setup/installation.h"
 #include "reports/reports.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
@@ -85,6 +86,9 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   tabTara_ = std::make_unique<Ttabtara>(this);
   trasfView_ = std::make_unique<TrasfView>(this);
   oscilloscopio_ = std::make_unique<TTestOscilloscopio>(this);
+  installazione_ = std::make_unique<TInstallazione>(this);
+  passwd_ = std::make_unique<Tpasswd>(this);
+  parProg_ = std::make_unique<TParProg>(this);
   env_.ui.setParentWidget(this);
 
   buildMenus();
@@ -128,6 +132,9 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
   windows.tareTable = tabTara_.get();
   windows.transfer = trasfView_.get();
   windows.oscilloscope = oscilloscopio_.get();
+  windows.installation = installazione_.get();
+  windows.password = passwd_.get();
+  windows.parameters = parProg_.get();
   station_ = std::make_unique<Station>(env, *this, *this, windows);
 
   // Inline, the main cycle runs from this timer from the start; while there is no
@@ -231,6 +238,9 @@ void TMain::buildMenus() {
   installazione->setObjectName(QStringLiteral("Installazione1"));
   installazione->menuAction()->setObjectName(QStringLiteral("Installazione1Action"));
 
+  command(installazione, "Impostazione1", tr("&Calibratrice"), &Station::Impostazione1Click);
+  command(installazione, "Programma2", tr("&Programma"), &Station::Programma2Click);
+  installazione->addSeparator();
   QAction* save = installazione->addAction(tr("&Salva su Penna USB"));
   save->setObjectName(QStringLiteral("SalvasuFloppy1"));
   connect(save, &QAction::triggered, this, &TMain::SalvasuFloppy1Click);

@@ -38,6 +38,9 @@ class TTestTazzeVuote;
 class Ttabtara;
 class TrasfView;
 class TTestOscilloscopio;
+class TInstallazione;
+class Tpasswd;
+class TParProg;
 
 // The main window of the station: the class grid of the four qualities, the quality
 // totals, the lot entry fields, the barcode list, the logo and the status bar. It shows
@@ -134,6 +137,9 @@ class TMain : public QMainWindow, public StationView {
   Ttabtara& tareTableWindow() { return *tabTara_; }
   TrasfView& transferWindow() { return *trasfView_; }
   TTestOscilloscopio& oscilloscopeWindow() { return *oscilloscopio_; }
+  TInstallazione& installationWindow() { return *installazione_; }
+  Tpasswd& passwordWindow() { return *passwd_; }
+  TParProg& parametersWindow() { return *parProg_; }
   QTimer* timer1() { return timer1_; }
 
   // A control of the main window itself (its grid, side panel, status bar and menus),
@@ -192,6 +198,9 @@ class TMain : public QMainWindow, public StationView {
   std::unique_ptr<Ttabtara> tabTara_;
   std::unique_ptr<TrasfView> trasfView_;
   std::unique_ptr<TTestOscilloscopio> oscilloscopio_;
+  std::unique_ptr<TInstallazione> installazione_;
+  std::unique_ptr<Tpasswd> passwd_;
+  std::unique_ptr<TParProg> parProg_;
   std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
   int busy_ = 0;

@@ -36,13 +36,30 @@ tPolling::tPolling(int portNumber, QString devicePath, EventLog* log, int passMs
 
 tPolling::~tPolling() { stop(); }
 
-void tPolling::start() {
-  if (thread_.joinable()) return;
+bool tPolling::start() {
+  if (thread_.joinable()) return portOpen();
+  // The port is opened here, before the thread exists, so the caller knows at once
+  // whether the scanner's line is there; the passes try again when it is not.
+  line_ = std::make_unique<cPort>(port_, 9600, devicePath_);
+  const bool open = openLine();
   {
     std::lock_guard<std::mutex> lock(mutex_);
     stop_ = false;
+    open_ = open;
   }
   thread_ = std::thread([this] { run(); });
+  return open;
+}
+
+bool tPolling::openLine() {
+  if (line_->Open()) {
+    if (openFailureLogged_ && log_) log_->append(QStringLiteral("linea ausiliaria COM%1 aperta\r\n").arg(port_));
+    openFailureLogged_ = false;
+    return true;
+  }
+  logOnce(openFailureLogged_, QStringLiteral("linea ausiliaria: impossibile aprire COM%1 (%2)").arg(port_).arg(line_->lastError()));
+  if (line_->isOpen()) line_->Close();
+  return false;
 }
 
 void tPolling::stop() {
@@ -84,7 +101,6 @@ void tPolling::logOnce(bool& flag, const QString& text) {
 }
 
 void tPolling::run() {
-  line_ = std::make_unique<cPort>(port_, 9600, devicePath_);
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
     // The first pass comes one interval after the start, as every later one.
@@ -97,7 +113,6 @@ void tPolling::run() {
   }
   lock.unlock();
   if (line_->isOpen()) line_->Close();
-  line_.reset();
 }
 
 void tPolling::pass() {
@@ -107,16 +122,7 @@ void tPolling::pass() {
     line_->Release();
     openFailureLogged_ = false;
   }
-  if (!line_->isOpen()) {
-    if (!line_->Open()) {
-      logOnce(openFailureLogged_,
-              QStringLiteral("linea ausiliaria: impossibile aprire COM%1 (%2)").arg(port_).arg(line_->lastError()));
-      if (line_->isOpen()) line_->Close();
-      return;
-    }
-    if (openFailureLogged_ && log_) log_->append(QStringLiteral("linea ausiliaria COM%1 aperta\r\n").arg(port_));
-    openFailureLogged_ = false;
-  }
+  if (!line_->isOpen() && !openLine()) return;
   if (LineCount() >= kQueueCap) {
     // Nobody takes the lines: the scanner's input waits in the port instead.
     logOnce(queueFullLogged_, QStringLiteral("linea ausiliaria: %1 codici in attesa, lettura sospesa").arg(kQueueCap));

@@ -50,9 +50,9 @@ class tPolling {
   tPolling(const tPolling&) = delete;
   tPolling& operator=(const tPolling&) = delete;
 
-  // Starts the thread; the port is opened by the first pass, and a port that cannot be
+  // Opens the port and starts the thread; whether the port opened. A port that cannot be
   // opened is logged once and tried again at each pass (a scanner plugged in later).
-  void start();
+  bool start();
   // Ends the thread and waits for it; lines not taken are discarded with the port.
   void stop();
   bool running() const { return thread_.joinable(); }
@@ -68,6 +68,7 @@ class tPolling {
  private:
   void run();
   void pass();
+  bool openLine();
   void logOnce(bool& flag, const QString& text);
 
   int port_;

@@ -203,8 +203,14 @@ std::optional<ProducerStatement> Reports::producerStatement(const QString& code,
 }
 
 InstallationSheet Reports::installationSheet(const QStringList& ports) const {
-  const MachineConfig& c = config_;
-  const auto port = [&ports](int n) { return n >= 1 && n < ports.size() ? ports[n] : ports.value(0); };
+  (void)ports;  // the sheet names the ports by their numbers, whatever the list holds
+  return installationSheet(config_);
+}
+
+InstallationSheet Reports::installationSheet(const MachineConfig& c) const {
+  // A port by its number: the list of ports present may skip numbers, so its position
+  // says nothing about the port.
+  const auto port = [](int n) { return n >= 1 && n <= 99 ? QStringLiteral("COM%1").arg(n) : tr("non abilitata"); };
   InstallationSheet s;
   s.company = lots_.companyHeader;
   s.printDate = now();

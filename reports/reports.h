@@ -57,6 +57,8 @@ class Reports {
   std::optional<ProgramSheet> programSheet(const QString& code);
   std::optional<ProducerStatement> producerStatement(const QString& code, const QDate& from, const QDate& to);
   InstallationSheet installationSheet(const QStringList& ports) const;
+  // The sheet of a configuration not saved yet (the installation dialog's values).
+  InstallationSheet installationSheet(const MachineConfig& c) const;
 
   // "&Stampa" of "&Bolle": a stored lot, projected when "Partita" is ticked and the lot
   // has a quantity.

@@ -63,7 +63,9 @@ TEST_F(MainFixture, ShowAndCloseWriteTheirLogEntriesInAnEmptyWorkingFolder) {
   const QByteArray ports = PortMap::fromStore(*env.store).enumerate().toLatin1();
   EXPECT_EQ(env.readFile(QStringLiteral("morvel.log")),
             s + ">START<" + s + ports + s + "start Pilto\r\n" + s + "linea centralina: impossibile aprire COM1 (" +
-                noBoard().toLocal8Bit() + ": apertura: No such file or directory)\r\n" + s + "Stop Pilto\r\n");
+                noBoard().toLocal8Bit() + ": apertura: No such file or directory)\r\n" + s +
+                "linea ausiliaria: impossibile aprire COM2 (" + env.path(QStringLiteral("no-device-COM2")).toLocal8Bit() +
+                ": apertura: No such file or directory)\r\n" + s + "Stop Pilto\r\n");
 }
 
 TEST_F(MainFixture, TheMainWindowHasEveryNamedControl) {
