@@ -232,6 +232,7 @@ TInstallazione::TInstallazione(QWidget* parent) : QDialog(parent) {
   wg->addWidget(new QLabel(tr("Lettura I/F")), 3, 0);
   wg->addWidget(new QLabel(tr("K-peso")), 4, 0);
   wg->addWidget(new QLabel(tr("Qualita linee")), 5, 0);
+  wg->setRowStretch(6, 1);
   columns->addWidget(weighing, 1);
 
   auto* right = new QVBoxLayout;
@@ -473,6 +474,7 @@ TParProg::TParProg(QWidget* parent) : QDialog(parent) {
   UpDown1 = new QSpinBox(this);
   UpDown1->setObjectName(QStringLiteral("UpDown1"));
   UpDown1->setRange(0, 59);
+  UpDown1->setMaximumWidth(70);
   g->addWidget(new QLabel(tr("Auto Rinfresco Totali")), 1, 0);
   g->addWidget(Delay_refresh, 1, 1);
   g->addWidget(UpDown1, 1, 2);
@@ -488,6 +490,7 @@ TParProg::TParProg(QWidget* parent) : QDialog(parent) {
     UpDownQ[q] = new QSpinBox(limits);
     UpDownQ[q]->setObjectName(QStringLiteral("UpDownQ%1").arg(q + 2));
     UpDownQ[q]->setRange(0, 59);
+    UpDownQ[q]->setMaximumWidth(70);
     lg->addWidget(new QLabel(tr("Limite Perc. Q%1").arg(q + 2)), q, 0);
     lg->addWidget(limpesoq[q], q, 1);
     lg->addWidget(UpDownQ[q], q, 2);

@@ -27,6 +27,11 @@
 #include "sim/simboard.h"
 #include "sim/simkestin.h"
 #include "sim/simprintserver.h"
+#include "sim/simscanner.h"
+#include "setup/installation.h"
+#include "link/tpolling.h"
+#include <QComboBox>
+#include <QPlainTextEdit>
 #include "service/calibration.h"
 #include "service/machinetests.h"
 #include "service/oscilloscope.h"
@@ -1341,6 +1346,194 @@ TEST_F(RunFixture, AnOscilloscopeTraceFileThatCannotBeOpenedIsToldOnceAndTheCapt
   for (const QString& t : env.ui.shownTexts()) told += t.startsWith(QStringLiteral("Impossibile scrivere le tracce su ondal2.osc"));
   EXPECT_EQ(told, 1);
   EXPECT_TRUE(log().contains("oscilloscopio: ondal2.osc non scritto"));
+}
+
+TEST_F(RunFixture, TheInstallationIsOpenedByThePasswordSavedAndTheBoardSetUpAgain) {
+  setKey("porta_aux", "0");
+  start();
+  poll();
+  ASSERT_TRUE(main->runState().boardOn);
+  const QString warning = QStringLiteral(
+      "Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. "
+      "Si vuole proseguire?");
+  // A wrong password: nothing opens, nothing is said, the lock stays shut.
+  env.ui.expectMessage(warning, ModalUi::Answer::Yes);
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& p = static_cast<Tpasswd&>(d);
+    p.show();
+    EXPECT_EQ(p.passwd->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(p.passwd, QStringLiteral("55"));
+    QTest::keyClick(p.passwd, Qt::Key_Return);
+    return d.result();
+  });
+  main->own<QAction>(QStringLiteral("Impostazione1"))->trigger();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  EXPECT_FALSE(main->station().serviceLockOpen());
+  EXPECT_FALSE(log().contains("55")) << "a password typed is never logged";
+
+  // The right one, then the dialog changed with the keyboard.
+  env.ui.expectMessage(warning, ModalUi::Answer::Yes);
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& p = static_cast<Tpasswd&>(d);
+    p.show();
+    QTest::keyClicks(p.passwd, QStringLiteral("5"));
+    QTest::keyClick(p.passwd, Qt::Key_Return);
+    return d.result();
+  });
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TInstallazione&>(d);
+    w.show();
+    EXPECT_EQ(w.TipoAttivMagn1->count(), 4) << "a Dravo-1 has the three passes";
+    EXPECT_EQ(w.ComSel[0]->currentText(), QStringLiteral("COM5"));
+    EXPECT_TRUE(w.Button2->isVisible()) << "Stampa prints the installation sheet";
+    w.NumTazze1->selectAll();
+    QTest::keyClicks(w.NumTazze1, QStringLiteral("120"));
+    w.TipoAttivMagn1->setFocus();
+    QTest::keyClick(w.TipoAttivMagn1, Qt::Key_End);  // "100% /3 Passi"
+    EXPECT_EQ(w.TipoAttivMagn1->currentIndex(), 3);
+    w.Kappa[0]->selectAll();
+    QTest::keyClick(w.Kappa[0], Qt::Key_Delete);
+    env.ui.expectMessage(QStringLiteral("K-peso, Linea 1: scrivere un numero da 1 a 9999 (ora \"\")"));
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    EXPECT_TRUE(w.isVisible()) << "a wrong field keeps the dialog open";
+    EXPECT_EQ(main->configuration().config().numtazze, 100) << "and takes nothing";
+    QTest::keyClicks(w.Kappa[0], QStringLiteral("985"));
+    EXPECT_TRUE(w.grab().save(QStringLiteral(SCREENSHOT_DIR "/installation.png")));
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    return d.result();
+  });
+  sim([](SimBoard& b) { b.clearReceived(); });
+  main->own<QAction>(QStringLiteral("Impostazione1"))->trigger();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  EXPECT_TRUE(main->station().serviceLockOpen());
+  EXPECT_EQ(env.store->readText(QStringLiteral("morvel"), QStringLiteral("numtazze"), QString()), QStringLiteral("120"));
+  EXPECT_EQ(env.store->readText(QStringLiteral("morvel"), QStringLiteral("tipoatt"), QString()), QStringLiteral("2"));
+  EXPECT_EQ(main->configuration().config().kpeso[0], 985);
+  EXPECT_EQ(env.readFile(QStringLiteral("c31.cfg")).mid(7, 4), QByteArray("0120")) << "the cups in the legacy record";
+  EXPECT_FALSE(main->runState().boardOn) << "the board is met anew";
+  EXPECT_EQ(main->runState().currentProgram, 9999);
+  poll(2);
+  EXPECT_TRUE(eventually([](SimBoard& b) {
+    const QList<QByteArray> l = b.receivedLines();
+    const qsizetype c = std::find_if(l.begin(), l.end(), [](const QByteArray& x) { return x.startsWith("C"); }) - l.begin();
+    return l.contains("-41") && c < l.size() && l[c].mid(4, 3) == "120" && l.indexOf("Z") > c;
+  })) << "magnet option on, the new configuration, then the reset";
+  EXPECT_TRUE(main->runState().boardOn);
+
+  // Opened again: no warning, no password. The board's port not enabled: no board link.
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TInstallazione&>(d);
+    EXPECT_EQ(w.TipoAttivMagn1->currentIndex(), 3) << "100% /3 Passi, as chosen";
+    w.ComSel[0]->setCurrentIndex(0);
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    return d.result();
+  });
+  main->own<QAction>(QStringLiteral("Impostazione1"))->trigger();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  EXPECT_EQ(main->configuration().config().porta_com, 0);
+  EXPECT_EQ(main->link(), nullptr);
+}
+
+TEST_F(RunFixture, SavingTheInstallationUnchangedResetsTheBoardAndTellsAPortThatIsMissing) {
+  start();  // the scanner's COM2 has no device
+  poll();
+  ASSERT_TRUE(main->runState().boardOn);
+  env.ui.queueAnswer(ModalUi::Answer::Yes);
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& p = static_cast<Tpasswd&>(d);
+    p.passwd->setText(QStringLiteral("5"));
+    p.Entra->click();
+    return d.result();
+  });
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TInstallazione&>(d);
+    EXPECT_EQ(w.ComSel[1]->currentText(), QStringLiteral("COM2")) << "shown although its device is missing";
+    w.Button1->click();
+    return d.result();
+  });
+  env.ui.expectMessage(QStringLiteral(
+      "Com non disponibile nel computer: COM2 (lettore barcode). La stazione continua senza questa linea e riprova ad aprirla."));
+  sim([](SimBoard& b) { b.clearReceived(); });
+  main->own<QAction>(QStringLiteral("Impostazione1"))->trigger();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  EXPECT_TRUE(log().contains("installazione: porte non disponibili: COM2 (lettore barcode)"));
+  EXPECT_NE(main->station().auxReader(), nullptr) << "tried again at every pass";
+  poll(2);
+  EXPECT_TRUE(eventually([](SimBoard& b) { return b.receivedLines().contains("Z"); })) << "reset although nothing changed";
+  EXPECT_TRUE(main->runState().boardOn);
+}
+
+TEST_F(RunFixture, TheProgramParametersAreSavedAndTheRefreshChangesAtOnce) {
+  start();
+  poll();
+  env.ui.queueFile(env.path(QStringLiteral("as400/lotti.txt")));
+  env.ui.queueDialog([&](QDialog& d) {
+    auto& w = static_cast<TParProg&>(d);
+    w.show();
+    EXPECT_EQ(w.direxp->text(), QStringLiteral("c:\\camp"));
+    w.FinePartita->setFocus();
+    QTest::keyClick(w.FinePartita, Qt::Key_Space);
+    w.NumCopie->setFocus();
+    QTest::keyClick(w.NumCopie, Qt::Key_Down);
+    w.UpDown1->setFocus();
+    for (int i = 0; i < 5; ++i) QTest::keyClick(w.UpDown1, Qt::Key_Up);
+    EXPECT_EQ(w.Delay_refresh->text(), QStringLiteral(" 5"));
+    EXPECT_EQ(main->runState().autoRefreshSetting, 5) << "at once, before Salva";
+    w.UpDownQ[3]->setValue(12);
+    QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(w.direxp->text(), env.path(QStringLiteral("as400")));
+    EXPECT_TRUE(w.grab().save(QStringLiteral(SCREENSHOT_DIR "/program-parameters.png")));
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    return d.result();
+  });
+  main->own<QAction>(QStringLiteral("Programma2"))->trigger();
+  EXPECT_TRUE(env.ui.allAnswersTaken());
+  ASSERT_EQ(env.ui.fileRequests().size(), 1);
+  EXPECT_EQ(env.ui.fileRequests()[0].title, QStringLiteral("Directory Esportazione AS400"));
+  const MachineConfig& c = main->configuration().config();
+  EXPECT_EQ(c.fine_part_auto, 0);
+  EXPECT_EQ(c.ncopie, 2);
+  EXPECT_EQ(c.limpercq[3], 12);
+  EXPECT_EQ(env.store->readText(QStringLiteral("morvel"), QStringLiteral("direxp"), QString()), env.path(QStringLiteral("as400")));
+  EXPECT_EQ(env.store->readText(QStringLiteral("morvel"), QStringLiteral("autorefresh"), QStringLiteral("none")),
+            QStringLiteral("none")) << "the refresh is not stored";
+  EXPECT_EQ(main->configuration().configurationLine().size(), 106) << "the line keeps its suffix";
+}
+
+TEST_F(RunFixture, BarcodesFromTheScannerReachTheListOnePerPass) {
+  auto* scanner = new SimScanner();
+  PtyPeer scannerPeer{std::unique_ptr<SerialDevice>(scanner)};
+  ASSERT_TRUE(scannerPeer.start());
+  ASSERT_TRUE(PortMap::publish(*env.store, 2, scannerPeer.devicePath()));
+  setKey("porta_aux", "2");
+  station.auxPassMs = 40;
+  start();
+  ASSERT_NE(main->station().auxReader(), nullptr);
+  ASSERT_TRUE(ticksUntil(*main, [&] { return main->station().auxReader()->portOpen(); }));
+  scannerPeer.with<SimScanner>([](SimScanner& s) {
+    s.scan(QStringLiteral("8012345678901"));
+    s.scan(QStringLiteral("8012345678902"));
+  });
+  ASSERT_TRUE(ticksUntil(*main, [&] { return main->station().barcodes().size() == 2; }));
+  EXPECT_EQ(main->station().barcodes(), (QStringList{QStringLiteral("8012345678901"), QStringLiteral("8012345678902")}));
+  EXPECT_EQ(main->own<QPlainTextEdit>(QStringLiteral("Memo1"))->toPlainText(),
+            QStringLiteral("8012345678901\n8012345678902"));
+  const int passes = main->station().auxReader()->passes();
+  EXPECT_GE(passes, 2) << "one line a pass";
+  // Closing while the reader waits between passes returns at once.
+  QElapsedTimer t;
+  t.start();
+  main->close();
+  main.reset();
+  EXPECT_LT(t.elapsed(), 1500);
+}
+
+TEST_F(RunFixture, PortZeroMeansNoReaderAndNoBoardLink) {
+  setKey("porta_aux", "0");
+  setKey("porta_com", "0");
+  start();
+  EXPECT_EQ(main->station().auxReader(), nullptr);
+  EXPECT_EQ(main->link(), nullptr);
 }
 
 TEST_F(RunFixture, AResetMakesTheStationMeetTheBoardAnew) {
