@@ -11,12 +11,16 @@ void SimScanner::scan(const QString& code) {
 void SimScanner::feed(const QStringList& codes, int intervalMs) {
   codes_ += codes;
   intervalMs_ = std::max(intervalMs, 0);
+  nextMs_ = -1;
 }
 
 
 QByteArray SimScanner::onBytes(const QByteArray&, qint64) { return {}; }
 
 QByteArray SimScanner::onTick(qint64 nowMs) {
+  // The first code of a list comes one interval after it was given, as from a person at
+  // the scanner, not before the station has opened its line.
+  if (nextMs_ < 0) nextMs_ = nowMs + intervalMs_;
   if (!codes_.isEmpty() && nowMs >= nextMs_) {
     scan(codes_.takeFirst());
     nextMs_ = nowMs + intervalMs_;
