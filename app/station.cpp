@@ -32,6 +32,7 @@
 #include "link/portmap.h"
 #include "link/tpolling.h"
 #include "setup/installation.h"
+#include "app/languages.h"
 #include "programs/programcommands.h"
 #include "programs/programs.h"
 #include "programs/tlistaprogrammi.h"
@@ -249,6 +250,7 @@ Station::Station(StationEnvironment& env, StationView& view, QObject& window, co
     }
   }
   windows_ = windows;
+  languages_ = std::make_unique<LanguageModules>(env.workDir);
   calibration_ = std::make_unique<CalibrationModel>();
   oscilloscope_ = std::make_unique<OscilloscopeModel>();
   if (TTestOscilloscopio* w = windows.oscilloscope) {
@@ -465,6 +467,10 @@ void Station::FormShow() {
   state.productionStart = RunState::minutesSinceOrigin(env_.clock.now());
   state.productionBaseline = 0;
   publishSnapshot();
+
+  // The language: the entries whose modules are here, then the one configured.
+  AggiornaLingue();
+  if (const auto language = languageOfCode(configuration_.config().langinterface)) switchLanguage(*language, false);
 
   view_.focusLotNumber();
   view_.showAlarmPicture(decodeJpeg(alarmPicture()));
@@ -1241,6 +1247,53 @@ void Station::oscilloscopeTrace(const rcTracciaGrafica& trace) {
   w->showTrace(trace, configuration_.config().numtazze);
 }
 
+int Station::language() const { return languages_->current(); }
+
+void Station::AggiornaLingue() {
+  for (int i = 0; i < static_cast<int>(kLanguages.size()); ++i)
+    view_.setEnabled(QString::fromLatin1(kLanguages[i].item), languages_->available(i));
+}
+
+void Station::languageClick(int language) {
+  guarded([this, language] { switchLanguage(language, true); });
+}
+
+void Station::switchLanguage(int language, bool fromMenu) {
+  const Language& l = kLanguages[language];
+  if (const auto failure = languages_->switchTo(language)) {
+    // The station stays in the language it shows, with that entry checked.
+    env_.log.append(QStringLiteral("lingua %1 non caricata: %2\r\n").arg(QLatin1String(l.code), *failure));
+  } else {
+    // The windows have retranslated themselves; what the station shows by itself follows.
+    view_.showCustomerLogo(loadJpegOrBmp(env_.workDir.path(), QStringLiteral("customer")));
+    view_.setText(QStringLiteral("LavorPrec"), QString());
+    const QString base = QCoreApplication::translate("TMain", "Morvel Campionatrice");
+    const auto relabel = [this, base](BoardSide& b) {
+      b.state.baseCaption = base;
+      boardView_->setCaption(base + QStringLiteral(" / ") + b.state.boardModelText);
+      const int program = b.state.currentProgram;
+      if (program > 0 && program < 99) b.programs.ShowCurrentProgram(program);
+    };
+    if (worker_->started()) onBoard(tr("Lingua"), relabel);
+    else relabel(*board_);
+    if (fromMenu) env_.log.append(QStringLiteral("lingua %1\r\n").arg(QLatin1String(l.code)));
+  }
+  AggiornaLingue();
+  const int shown = languages_->current();
+  for (int i = 0; i < static_cast<int>(kLanguages.size()); ++i)
+    view_.setChecked(QString::fromLatin1(kLanguages[i].item), i == shown);
+  checkedLanguage_ = shown;
+  if (!fromMenu) return;
+  if (shown == language) Totali1Click();
+  // The language in force is the one the next start takes.
+  env_.store.writeText(QString::fromLatin1(Configuration::kSection), QStringLiteral("langinterface"),
+                       QString::fromLatin1(kLanguages[shown].code));
+  configuration_.config().langinterface = QString::fromLatin1(kLanguages[shown].code);
+  const MachineConfig& c = configuration_.config();
+  configuration_.SavePrintSettings({c.prn_font_name, c.prn_font_size.toInt() > 0 ? c.prn_font_size.toInt() : 8, c.prnBold,
+                                    c.prnItalic, false, false, c.autorefresh});
+}
+
 const tPolling* Station::auxReader() const { return board_->aux.get(); }
 
 void Station::Impostazione1Click() {
@@ -1293,6 +1346,7 @@ void Station::Impostazione1Click() {
     w->showForm(w->form(), installation::portEntries(PortMap::fromStore(env_.store).existingPorts(), shown.ports), false);
     if (!saved) return;
     c = (*taken)->config;
+    if (checkedLanguage_ >= 0) c.langinterface = QString::fromLatin1(kLanguages[checkedLanguage_].code);
     restartLinks((*taken)->magnetOption);
   });
 }

@@ -103,9 +103,11 @@ struct BoardSnapshot {
   QString costText;
   int boardModel = 0;
   int magnetOption = 0;
+  QString boardModelText;
 
   static BoardSnapshot of(const RunState& s) {
-    return {s.boardOn, s.currentProgram, s.lastBoardState, s.productionText, s.costText, s.boardModel, s.magnetOption};
+    return {s.boardOn, s.currentProgram, s.lastBoardState, s.productionText, s.costText, s.boardModel, s.magnetOption,
+            s.boardModelText};
   }
 };
 
@@ -229,6 +231,14 @@ class Station {
   bool serviceLockOpen() const { return serviceLock_; }
   // The auxiliary line reader, when there is one (tests look at it).
   const class tPolling* auxReader() const;
+  // The menu "Lingua": a language entry chosen (its index in the table of languages).
+  void languageClick(int language);
+  // Switches the station's texts; `fromMenu`: chosen by the operator (the totals shown
+  // again, the print settings and the language saved).
+  void switchLanguage(int language, bool fromMenu);
+  // Enables each language entry whose module is beside the station.
+  void AggiornaLingue();
+  int language() const;
   // The oscilloscope of the same menu.
   void Oscilloscopio1Click();
   OscilloscopeModel& oscilloscopeModel() { return *oscilloscope_; }
@@ -317,7 +327,9 @@ class Station {
   Windows windows_;
   bool emptyCupsRunning_ = false;
   bool oscilloscopeStarting_ = false;
-  bool serviceLock_ = false;  // opened by the service password, until the station ends
+  bool serviceLock_ = false;
+  std::unique_ptr<class LanguageModules> languages_;
+  int checkedLanguage_ = -1;  // the entry of "Lingua" checked; -1 none  // opened by the service password, until the station ends
   // After the installation was saved: the links set up again on the new ports, the board
   // reset and configured anew.
   void restartLinks(bool magnetOption);

@@ -28,4 +28,6 @@ class StationView : public RunView, public ProgramDisplay {
   // The barcode queue (Memo1) and the quality alarm's picture (Image2).
   virtual void showBarcodes(const QStringList& lines) = 0;
   virtual void showAlarmPicture(const QImage& picture) = 0;
+  // The check mark of a menu entry (the languages).
+  virtual void setChecked(const QString& control, bool checked) = 0;
 };

@@ -38,6 +38,7 @@ class ThreadView final : public StationView {
   void showCommand(const QString& t) override { call([=, this] { view_.showCommand(t); }); }
   void showBarcodes(const QStringList& l) override { call([=, this] { view_.showBarcodes(l); }); }
   void showAlarmPicture(const QImage& p) override { call([=, this] { view_.showAlarmPicture(p); }); }
+  void setChecked(const QString& c, bool on) override { call([=, this] { view_.setChecked(c, on); }); }
 
  private:
   template <typename F>

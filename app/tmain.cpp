@@ -31,6 +31,8 @@
 #include "service/machinetests.h"
 #include "service/oscilloscope.h"
 #include "setup/installation.h"
+#include "app/languages.h"
+#include "base/retranslator.h"
 #include "reports/reports.h"
 #include "programs/tlistaprogrammi.h"
 #include "programs/tnewprogram.h"
@@ -154,6 +156,10 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
     station_->lotQuantityEntered(totPartita_->text());
     numBolla_->setFocus();
   });
+
+  // Every caption of this window and of the windows it made, as they are now, in Italian:
+  // a language switch retranslates them in place.
+  new Retranslator(*this, {QStringLiteral("TMain"), QStringLiteral("Station")});
 }
 
 TMain::~TMain() {
@@ -266,6 +272,26 @@ void TMain::buildMenus() {
   installazione->addSeparator();
   command(installazione, "CostiPersonale1", tr("Costi personale"), &Station::CostiPersonaleClick);
   command(installazione, "DatiAzienda1", tr("Dati azienda"), &Station::DatiAziendaClick);
+
+  // The languages: each entry switches the whole station at once; an entry is enabled
+  // when its module is beside the station.
+  QMenu* lingua = menuBar()->addMenu(tr("&Lingua"));
+  lingua->setObjectName(QStringLiteral("Lingua1"));
+  const QString captions[] = {tr("Italiano"), tr("Spagnolo"), tr("Portoghese"), tr("Inglese"),
+                              tr("Francese"), tr("Tedesco"),  tr("Greco")};
+  for (int i = 0; i < static_cast<int>(kLanguages.size()); ++i) {
+    QAction* a = lingua->addAction(captions[i]);
+    a->setObjectName(QString::fromLatin1(kLanguages[i].item));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, i] { station_->languageClick(i); });
+  }
+  for (const auto& [name, caption] : {std::pair{"Cinese1", tr("Cinese")}, std::pair{"Russo1", tr("Russo")},
+                                      std::pair{"Indiano1", tr("Indiano")}}) {
+    QAction* a = lingua->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setEnabled(false);
+    a->setVisible(false);
+  }
 }
 
 QWidget* TMain::buildClassTabs() {
@@ -620,6 +646,10 @@ void TMain::setPanelAlignment(int panel, Qt::Alignment alignment) {
 void TMain::setPanel(int panel, const QString& text, Qt::Alignment alignment) { setPanelText(panel, text, alignment); }
 
 void TMain::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+void TMain::setChecked(const QString& name, bool checked) {
+  if (auto* a = own<QAction>(name)) a->setChecked(checked);
+}
 
 void TMain::setBusy(bool busy) {
   // The main window's own cursor: an application-wide one is applied to every top-level

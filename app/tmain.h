@@ -83,6 +83,7 @@ class TMain : public QMainWindow, public StationView {
   void setPanel(int panel, const QString& text, Qt::Alignment alignment) override;
   void setPanelAlignment(int panel, Qt::Alignment alignment) override;
   void setCaption(const QString& caption) override;
+  void setChecked(const QString& control, bool checked) override;
   void setBusy(bool busy) override;
 
   // Where the current program is shown.

@@ -131,7 +131,11 @@ bool Configuration::LoadConfiguration() {
   for (int n = 0; n < 30; ++n) r.intKey(key("uscita", n + 1).constData(), "00", c.uscita[n]);
   for (int n = 0; n < 4; ++n) r.intKey(key("qualitaL", n + 1).constData(), "1", c.qualitaL[n], -1);
   if (r.ok()) c.rotdirectionRight = r.text(kSection, "rotdirection", "left") == QLatin1String("rigth");
-  r.textKey("langinterface", QStringLiteral("it"), c.langinterface, kLanguageSection);
+  // The language chosen at the station (menu or installation dialog) is kept in the main
+  // section; the installer's setting in its own section holds until one was chosen.
+  r.textKey("langinterface", QStringLiteral("it"), c.langinterface,
+            store_.contains(QString::fromLatin1(kSection), QStringLiteral("langinterface")) ? kSection
+                                                                                           : kLanguageSection);
   int autorefresh = c.autorefresh;
   r.intKey("autorefresh", "0", autorefresh, 0, kCustomSection);
   // The refresh counts polls: minutes times 44 must stay a whole number of 32 bits.

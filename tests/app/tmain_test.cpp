@@ -51,7 +51,7 @@ TEST_F(MainFixture, ShowAndCloseWriteTheirLogEntriesInAnEmptyWorkingFolder) {
     expectNoArchive();
     TMain main(station);
     main.show();
-    EXPECT_EQ(main.windowTitle(), QStringLiteral("Morvel Campionatrice"));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Morvel Campionatrice / -----")) << "the start-up language sets it";
     EXPECT_EQ(main.panelText(3), QStringLiteral("0 - Centralina off "));
     EXPECT_EQ(main.runState().boardModelText, QStringLiteral("-----"));
     EXPECT_EQ(main.runState().currentProgram, 9999);
