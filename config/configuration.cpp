@@ -12,7 +12,6 @@
 
 namespace {
 
-QString tr(const char* s) { return QCoreApplication::translate("Configuration", s); }
 
 // Reads keys one after another until a conversion fails; from then on it reads nothing,
 // so the keys after the faulty one keep their previous values.
@@ -36,14 +35,14 @@ class KeyReader {
 
   void wrongKind(const QString& section, const QString& key) {
     if (ok())
-      error_ = tr("'%1' non è un valore valido (%2): ci vuole un testo o un numero intero")
+      error_ = QCoreApplication::translate("Configuration", "'%1' non è un valore valido (%2): ci vuole un testo o un numero intero")
                    .arg(store_.jsonText(section, key), key);
   }
 
   // A value the station multiplies or counts with must stay within its arithmetic.
   void atMost(const char* key, int value, int max) {
     if (ok() && value > max)
-      error_ = tr("'%1' è troppo grande (%2): al massimo %3").arg(value).arg(QString::fromLatin1(key)).arg(max);
+      error_ = QCoreApplication::translate("Configuration", "'%1' è troppo grande (%2): al massimo %3").arg(value).arg(QString::fromLatin1(key)).arg(max);
   }
 
   void textKey(const char* key, const QString& def, QString& out,
@@ -58,7 +57,7 @@ class KeyReader {
     if (auto v = text::strictInt(t)) {
       out = *v + offset;
     } else {
-      error_ = tr("'%1' non è un valore intero valido (%2)").arg(t, QString::fromLatin1(key));
+      error_ = QCoreApplication::translate("Configuration", "'%1' non è un valore intero valido (%2)").arg(t, QString::fromLatin1(key));
     }
   }
 
@@ -75,7 +74,7 @@ class KeyReader {
       out = *i;
     } else if (auto t = store_.text(s, k)) {
       if (auto v = text::strictInt(*t)) out = *v;
-      else error_ = tr("'%1' non è un valore intero valido (%2)").arg(*t, k);
+      else error_ = QCoreApplication::translate("Configuration", "'%1' non è un valore intero valido (%2)").arg(*t, k);
     } else if (store_.contains(s, k)) {
       wrongKind(s, k);
     } else {

@@ -19,7 +19,6 @@
 
 namespace {
 
-QString tr(const char* s) { return QCoreApplication::translate("TDataModule1", s); }
 
 // Date-times travel as text in one fixed form on both engines, without a time zone.
 const QString kDateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
@@ -91,7 +90,7 @@ TDatabase::Target TDatabase::parse(const QString& connection, const QDir& workDi
   if (c.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive)) {
     t.driver = QStringLiteral("QSQLITE");
     const QString file = c.mid(7);
-    if (file.isEmpty()) t.error = tr("Alias %1: manca il file del database SQLite").arg(QString::fromLatin1(kAlias));
+    if (file.isEmpty()) t.error = QCoreApplication::translate("TDataModule1", "Alias %1: manca il file del database SQLite").arg(QString::fromLatin1(kAlias));
     t.file = QDir::isAbsolutePath(file) ? file : workDir.filePath(file);
     return t;
   }
@@ -100,7 +99,7 @@ TDatabase::Target TDatabase::parse(const QString& connection, const QDir& workDi
     const QUrl url(c);
     t.driver = QStringLiteral("QPSQL");
     if (!url.isValid()) {
-      t.error = tr("Alias %1 non valido: %2").arg(QString::fromLatin1(kAlias), c);
+      t.error = QCoreApplication::translate("TDataModule1", "Alias %1 non valido: %2").arg(QString::fromLatin1(kAlias), c);
       return t;
     }
     t.host = url.host();
@@ -113,7 +112,7 @@ TDatabase::Target TDatabase::parse(const QString& connection, const QDir& workDi
     if (t.database.isEmpty()) t.database = QString::fromLatin1(kAlias);
     return t;
   }
-  t.error = tr("Alias %1 non valido: %2 (atteso sqlite:FILE o postgresql://HOST:PORTA/DATABASE)")
+  t.error = QCoreApplication::translate("TDataModule1", "Alias %1 non valido: %2 (atteso sqlite:FILE o postgresql://HOST:PORTA/DATABASE)")
                 .arg(QString::fromLatin1(kAlias), c);
   return t;
 }
@@ -124,7 +123,7 @@ TDatabase::Target TDatabase::resolve(const SettingsStore& store, const QDir& wor
   if (!connection && store.contains(section, alias)) {
     // Never a default in silence: the archive the installer meant is not the local file.
     Target t;
-    t.error = tr("L'alias %1 nelle impostazioni non è un testo: %2").arg(alias, store.jsonText(section, alias));
+    t.error = QCoreApplication::translate("TDataModule1", "L'alias %1 nelle impostazioni non è un testo: %2").arg(alias, store.jsonText(section, alias));
     return t;
   }
   if (!connection || connection->trimmed().isEmpty())
@@ -181,7 +180,7 @@ void TDatabase::readFailed(const QString& table, const QSqlError& error) {
   if (dropIfLost(error))
     reportLost();
   else
-    report(tr("Errore del database sulla tabella %1: %2").arg(table, error.text()));
+    report(QCoreApplication::translate("TDataModule1", "Errore del database sulla tabella %1: %2").arg(table, error.text()));
 }
 
 bool TDatabase::run(QSqlQuery& query, const QString& table, const QString& sql, const QVariantList& binds) {
@@ -295,7 +294,7 @@ bool TDatabase::scan(const QString& table, const QString& sql, const QVariantLis
     const QString error = QString::fromUtf8(sqlite3_errmsg(handle));
     sqlite3_finalize(st);
     if (rc == SQLITE_DONE) return true;
-    report(tr("Errore del database sulla tabella %1: %2").arg(table, error));
+    report(QCoreApplication::translate("TDataModule1", "Errore del database sulla tabella %1: %2").arg(table, error));
     return false;
   }
   QSqlQuery q(db());
@@ -326,7 +325,7 @@ void TDatabase::reportLost() {
   // connection that opens clears it.
   if (lostReported_) return;
   lostReported_ = true;
-  report(tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(target_.describe()));
+  report(QCoreApplication::translate("TDataModule1", "La connessione al database %1 si è interrotta; riprovare il comando").arg(target_.describe()));
 }
 
 TDatabase::Batch::Batch(TDatabase& database) : database_(database) {
@@ -334,7 +333,7 @@ TDatabase::Batch::Batch(TDatabase& database) : database_(database) {
   if (!database_.Connect()) return;
   database_.releaseReads();
   begun_ = database_.db().transaction();
-  if (!begun_) database_.report(tr("Impossibile iniziare una transazione sul database %1: %2")
+  if (!begun_) database_.report(QCoreApplication::translate("TDataModule1", "Impossibile iniziare una transazione sul database %1: %2")
                                     .arg(database_.target().describe(), database_.db().lastError().text()));
 }
 
@@ -343,7 +342,7 @@ bool TDatabase::Batch::commit() {
   if (!database_.batchError_.isEmpty()) return false;
   done_ = true;
   if (database_.db().commit()) return true;
-  database_.report(tr("Il database %1 non ha accettato le modifiche: %2")
+  database_.report(QCoreApplication::translate("TDataModule1", "Il database %1 non ha accettato le modifiche: %2")
                        .arg(database_.target().describe(), database_.db().lastError().text()));
   database_.db().rollback();
   return false;
@@ -367,11 +366,11 @@ bool TDatabase::Connect(bool allowCreate) {
     return false;
   }
   if (target_.driver == QLatin1String("QSQLITE") && !allowCreate && !QFileInfo::exists(target_.file)) {
-    report(tr("Il database %1 non esiste: crearlo con \"campionatrice --create-database\"").arg(target_.file));
+    report(QCoreApplication::translate("TDataModule1", "Il database %1 non esiste: crearlo con \"campionatrice --create-database\"").arg(target_.file));
     return false;
   }
   if (!QSqlDatabase::isDriverAvailable(target_.driver)) {
-    report(tr("Il driver di database %1 non è installato").arg(target_.driver));
+    report(QCoreApplication::translate("TDataModule1", "Il driver di database %1 non è installato").arg(target_.driver));
     return false;
   }
   QSqlDatabase d = QSqlDatabase::contains(connectionName_) ? QSqlDatabase::database(connectionName_, false)
@@ -401,7 +400,7 @@ bool TDatabase::Connect(bool allowCreate) {
     // With quiet repeats (the board's side, whose ticks reach the archive by themselves),
     // the same failure again (a server still down at the next automatic refresh) is not
     // told again; a different one, or one after the archive was reached, is.
-    const QString error = tr("Impossibile aprire il database %1: %2").arg(target_.describe(), d.lastError().text());
+    const QString error = QCoreApplication::translate("TDataModule1", "Impossibile aprire il database %1: %2").arg(target_.describe(), d.lastError().text());
     if (!quietRepeats_ || error != lastConnectError_) report(error);
     else lastError_ = error;
     lastConnectError_ = error;
@@ -417,7 +416,7 @@ bool TDatabase::Connect(bool allowCreate) {
       const QString cause = probe.lastError().text();
       probe.finish();
       d.close();
-      report(tr("Impossibile usare il database %1: %2").arg(target_.describe(), cause));
+      report(QCoreApplication::translate("TDataModule1", "Impossibile usare il database %1: %2").arg(target_.describe(), cause));
       return false;
     }
     probe.finish();
@@ -471,7 +470,7 @@ bool TDatabase::tableExists(const QString& table) {
     if (dropIfLost(q.lastError()))
       reportLost();
     else
-      report(tr("Impossibile leggere il database %1: %2").arg(target_.describe(), cause));
+      report(QCoreApplication::translate("TDataModule1", "Impossibile leggere il database %1: %2").arg(target_.describe(), cause));
     return false;
   }
   if (!q.next()) return false;
@@ -484,7 +483,7 @@ std::optional<QString> TDatabase::createTables() {
   QSqlQuery q(db());
   for (const TableDef& t : schema::tables()) {
     for (const QString& statement : t.statements) {
-      if (!q.exec(statement)) return tr("Creazione della tabella %1 non riuscita: %2").arg(t.name, q.lastError().text());
+      if (!q.exec(statement)) return QCoreApplication::translate("TDataModule1", "Creazione della tabella %1 non riuscita: %2").arg(t.name, q.lastError().text());
     }
   }
   return std::nullopt;
@@ -596,7 +595,7 @@ bool TField::SetAsInteger(qint64 value) {
     if (DataType == ColumnDef::Type::Integer &&
         (value > std::numeric_limits<qint32>::max() || value < std::numeric_limits<qint32>::min())) {
       table_->conversionFailed_ = true;
-      table_->fail(tr("Il valore %1 non entra nel campo %2").arg(value).arg(FieldName));
+      table_->fail(QCoreApplication::translate("TDataModule1", "Il valore %1 non entra nel campo %2").arg(value).arg(FieldName));
       return false;
     }
     table_->row_[index_] = DataType == ColumnDef::Type::Integer ? QVariant(value) : QVariant(double(value));
@@ -670,12 +669,12 @@ void TDatabase::releaseReads() {
 
 bool TTable::editing() {
   if (state_ == State::Edit || state_ == State::Insert) return true;
-  fail(tr("La tabella %1 non è in modifica").arg(def_.name));
+  fail(QCoreApplication::translate("TDataModule1", "La tabella %1 non è in modifica").arg(def_.name));
   return false;
 }
 
 void TTable::lostConnection() {
-  lastError_ = tr("La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe());
+  lastError_ = QCoreApplication::translate("TDataModule1", "La connessione al database %1 si è interrotta; riprovare il comando").arg(database_.target().describe());
   database_.reportLost();
 }
 
@@ -706,7 +705,7 @@ bool TTable::exec(QSqlQuery& q, const QString& sql, const QVariantList& binds) {
   if (database_.dropIfLost(q.lastError()))
     lostConnection();
   else
-    fail(tr("Errore del database sulla tabella %1: %2").arg(def_.name, error));
+    fail(QCoreApplication::translate("TDataModule1", "Errore del database sulla tabella %1: %2").arg(def_.name, error));
   return false;
 }
 
@@ -729,7 +728,7 @@ bool TTable::Open() {
     if (database_.dropIfLost())
       lostConnection();
     else
-      fail(tr("La tabella %1 non esiste nel database").arg(def_.name));
+      fail(QCoreApplication::translate("TDataModule1", "La tabella %1 non esiste nel database").arg(def_.name));
     return false;
   }
   state_ = State::Browse;
@@ -939,7 +938,7 @@ bool TTable::Edit() {
   if (!ensureOpen()) return false;
   if (state_ == State::Edit || state_ == State::Insert) return true;
   if (!hasRow_) {
-    fail(tr("La tabella %1 non ha un record corrente da modificare").arg(def_.name));
+    fail(QCoreApplication::translate("TDataModule1", "La tabella %1 non ha un record corrente da modificare").arg(def_.name));
     return false;
   }
   original_ = row_;
@@ -985,7 +984,7 @@ QVariant TTable::toStored(int index, const QVariant& value, QString* error) cons
       if (t.isEmpty()) return {};
       const auto n = text::strictInt(t);
       if (!n) {
-        *error = tr("'%1' non è un valore intero valido per il campo %2").arg(value.toString(), c.name);
+        *error = QCoreApplication::translate("TDataModule1", "'%1' non è un valore intero valido per il campo %2").arg(value.toString(), c.name);
         return {};
       }
       return QVariant(static_cast<qlonglong>(*n));
@@ -994,7 +993,7 @@ QVariant TTable::toStored(int index, const QVariant& value, QString* error) cons
       bool ok = false;
       const double d = value.toString().trimmed().replace(text::decimalSeparator(), QLatin1Char('.')).toDouble(&ok);
       if (!ok) {
-        *error = tr("'%1' non è un numero valido per il campo %2").arg(value.toString(), c.name);
+        *error = QCoreApplication::translate("TDataModule1", "'%1' non è un numero valido per il campo %2").arg(value.toString(), c.name);
         return {};
       }
       return QVariant(d);
@@ -1002,7 +1001,7 @@ QVariant TTable::toStored(int index, const QVariant& value, QString* error) cons
     case ColumnDef::Type::DateTime: {
       const QDateTime dt = parseDateTime(value);
       if (!dt.isValid()) {
-        *error = tr("'%1' non è una data valida per il campo %2").arg(value.toString(), c.name);
+        *error = QCoreApplication::translate("TDataModule1", "'%1' non è una data valida per il campo %2").arg(value.toString(), c.name);
         return {};
       }
       return QVariant(dt);
@@ -1025,7 +1024,7 @@ bool TTable::checkRequired() {
                                          def_.columns[i].type == ColumnDef::Type::FixedText) &&
                                         v.toString().trimmed().isEmpty());
     if (missing) {
-      fail(tr("Il campo '%1' della tabella %2 deve avere un valore").arg(def_.columns[i].name, def_.name));
+      fail(QCoreApplication::translate("TDataModule1", "Il campo '%1' della tabella %2 deve avere un valore").arg(def_.columns[i].name, def_.name));
       return false;
     }
   }
@@ -1060,14 +1059,14 @@ std::optional<int> TTable::InsertNumbered(const std::function<std::optional<int>
       return std::nullopt;
     }
   }
-  database_.report(tr("Nessun numero libero nella tabella %1: altre stazioni la cambiano senza sosta").arg(def_.name));
+  database_.report(QCoreApplication::translate("TDataModule1", "Nessun numero libero nella tabella %1: altre stazioni la cambiano senza sosta").arg(def_.name));
   return std::nullopt;
 }
 
 bool TTable::Post() {
   if (state_ != State::Edit && state_ != State::Insert) return state_ == State::Browse;
   if (conversionFailed_) {
-    fail(tr("Il record della tabella %1 contiene un valore non valido e non è stato salvato").arg(def_.name));
+    fail(QCoreApplication::translate("TDataModule1", "Il record della tabella %1 contiene un valore non valido e non è stato salvato").arg(def_.name));
     return false;
   }
   if (!checkRequired()) return false;
@@ -1110,7 +1109,7 @@ bool TTable::Post() {
                 setBinds + whereBinds))
         return false;
       if (q.numRowsAffected() == 0) {
-        fail(tr("Il record della tabella %1 è stato modificato o cancellato da un'altra stazione: la modifica "
+        fail(QCoreApplication::translate("TDataModule1", "Il record della tabella %1 è stato modificato o cancellato da un'altra stazione: la modifica "
                 "non è stata salvata. Rileggere i dati e riprovare.")
                  .arg(def_.name));
         return false;
@@ -1129,7 +1128,7 @@ bool TTable::Delete() {
   if (!ensureOpen()) return false;
   if (state_ != State::Browse) Cancel();
   if (!hasRow_ || eof_) {
-    fail(tr("La tabella %1 non ha un record corrente da cancellare").arg(def_.name));
+    fail(QCoreApplication::translate("TDataModule1", "La tabella %1 non ha un record corrente da cancellare").arg(def_.name));
     return false;
   }
   // The row is named by all its values, so that a second row with the same key is left
@@ -1150,7 +1149,7 @@ bool TTable::Delete() {
             binds))
     return false;
   if (q.numRowsAffected() == 0) {
-    fail(tr("Il record della tabella %1 è stato modificato o cancellato da un'altra stazione: non è stato cancellato.")
+    fail(QCoreApplication::translate("TDataModule1", "Il record della tabella %1 è stato modificato o cancellato da un'altra stazione: non è stato cancellato.")
              .arg(def_.name));
     return false;
   }
@@ -1188,7 +1187,7 @@ TField& TTable::FieldByName(const QString& name) {
   if (TField* f = FindField(name)) return *f;
   // A column the table does not have is a fault of the caller: the error is shown and the
   // caller gets a field that reads empty and refuses every write.
-  fail(tr("La tabella %1 non ha il campo %2").arg(def_.name, name));
+  fail(QCoreApplication::translate("TDataModule1", "La tabella %1 non ha il campo %2").arg(def_.name, name));
   if (!nullField_) {
     nullField_.reset(new TField(this, -1, false));
     nullField_->FieldName = name;

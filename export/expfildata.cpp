@@ -62,7 +62,7 @@ std::optional<QByteArray> exportLine(const ExportLot& lot, QChar separator, QStr
   };
   if (!text(lot.bolla, 8) || !text(lot.programma, 3) || !text(lot.codicebarre, 18) || !text(lot.produttore, 5)) {
     if (error)
-      *error = tr("La bolla %1 contiene il carattere '%2', che il file per l'AS400 non può contenere")
+      *error = QCoreApplication::translate("LotExport", "La bolla %1 contiene il carattere '%2', che il file per l'AS400 non può contenere")
                    .arg(lot.bolla.trimmed(), QString(unheld));
     return std::nullopt;
   }

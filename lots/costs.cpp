@@ -17,7 +17,6 @@
 namespace crew {
 namespace {
 
-QString tr(const char* s) { return QCoreApplication::translate("TImpCosti", s); }
 
 std::optional<double> number(const QString& t) {
   QString s = t.trimmed();
@@ -94,11 +93,11 @@ std::optional<QString> toFile(const CostModel& m, sidefiles::Costs* costs) {
     const QString lire = m.lire[i].trimmed().isEmpty() ? QStringLiteral("0") : m.lire[i].trimmed();
     const auto p = text::strictInt(persons);
     if (!p || *p < 0 || *p > kMaxPersons)
-      return tr("Categoria %1: il numero di persone deve essere un numero intero da 0 a %2")
+      return QCoreApplication::translate("TImpCosti", "Categoria %1: il numero di persone deve essere un numero intero da 0 a %2")
           .arg(i + 1).arg(kMaxPersons);
     const auto l = text::strictInt(lire);
     if (!l || *l < 0 || *l > kMaxLire)
-      return tr("Categoria %1: il costo orario deve essere da 0 a %2 lire (%3 EUR)")
+      return QCoreApplication::translate("TImpCosti", "Categoria %1: il costo orario deve essere da 0 a %2 lire (%3 EUR)")
           .arg(i + 1).arg(kMaxLire).arg(eurText(kMaxLire, 2));
     (*costs)[i] = {QString::number(*p), QString::number(*l)};
   }

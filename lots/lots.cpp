@@ -18,7 +18,7 @@ QString tr(const char* s) { return QCoreApplication::translate("Lots", s); }
 // The file whose presence allows the archive to be emptied while a lot is in progress.
 constexpr const char* kLotsFile = "bolle.dat";
 
-QString conversionError(const QString& value) { return tr("'%1' non è un valore intero valido").arg(value); }
+QString conversionError(const QString& value) { return QCoreApplication::translate("Lots", "'%1' non è un valore intero valido").arg(value); }
 
 // A new lot or producer went under another number than the one its window announced.
 void tellIfRenumbered(ModalUi& ui, const QString& text, int stored, int announced) {

@@ -7,7 +7,6 @@
 #include "programs/programbuffer.h"
 
 namespace {
-QString tr(const char* s) { return QCoreApplication::translate("printboll", s); }
 
 constexpr int kLeftAlign = 0x0001 | 0x0080;
 constexpr int kRightAlign = 0x0002 | 0x0080;
@@ -17,13 +16,13 @@ constexpr int kCenter = 0x0004 | 0x0080;
 void qualityTable(report::Page& page, const LotSheet& s, int q, double x, double y, bool kilograms) {
   constexpr double w = 92, row = 4.8;
   page.box(x, y, w, 7 + 5 + 15 * row + 1);
-  page.text(x, y, w, 7, tr("QUALITA %1").arg(q), kCenter, 11, true);
+  page.text(x, y, w, 7, QCoreApplication::translate("printboll", "QUALITA %1").arg(q), kCenter, 11, true);
   page.rule(x, y + 7, w);
   const double cName = x + 2, cRange = x + 29, cTotal = x + 56, cPerc = x + 78;
-  page.text(cName, y + 7, 26, 5, tr("calibro"), kLeftAlign, 9, true);
-  page.text(cRange, y + 7, 26, 5, tr("peso"), kLeftAlign, 9, true);
-  page.text(cTotal, y + 7, 20, 5, tr("Totali"), kRightAlign, 9, true);
-  page.text(cPerc, y + 7, 12, 5, tr("Perc."), kRightAlign, 9, true);
+  page.text(cName, y + 7, 26, 5, QCoreApplication::translate("printboll", "calibro"), kLeftAlign, 9, true);
+  page.text(cRange, y + 7, 26, 5, QCoreApplication::translate("printboll", "peso"), kLeftAlign, 9, true);
+  page.text(cTotal, y + 7, 20, 5, QCoreApplication::translate("printboll", "Totali"), kRightAlign, 9, true);
+  page.text(cPerc, y + 7, 12, 5, QCoreApplication::translate("printboll", "Perc."), kRightAlign, 9, true);
   page.rule(x, y + 12, w);
   for (int c = 1; c <= machine::kClasses; ++c) {
     const int i = LotSheet::cell(c, q);
@@ -72,24 +71,24 @@ report::Document document(const LotSheet& s) {
   using report::kLeft;
   using report::kRight;
   report::Document doc;
-  doc.title = s.layout == LotSheet::Layout::QuickRep_temp ? tr("Bolla in corso") : tr("Bolla %1").arg(s.num);
+  doc.title = s.layout == LotSheet::Layout::QuickRep_temp ? QCoreApplication::translate("printboll", "Bolla in corso") : QCoreApplication::translate("printboll", "Bolla %1").arg(s.num);
   report::Page page;
   const bool projected = s.layout == LotSheet::Layout::stp_totpart;
   const bool running = s.layout == LotSheet::Layout::QuickRep_temp;
 
   // The company at the top left, the title and date at the right.
   const double top = report::companyHeader(page, s.company);
-  page.text(110, report::kMargin, 90, 8, tr("STAMPA BOLLA"), kRightAlign, 16, true);
-  page.text(110, report::kMargin + 9, 90, 5, tr("Data :") + QLatin1Char(' ') + s.printDate, kRightAlign);
+  page.text(110, report::kMargin, 90, 8, QCoreApplication::translate("printboll", "STAMPA BOLLA"), kRightAlign, 16, true);
+  page.text(110, report::kMargin + 9, 90, 5, QCoreApplication::translate("printboll", "Data :") + QLatin1Char(' ') + s.printDate, kRightAlign);
   double y = std::max(top, report::kMargin + 15.0);
   page.rule(kLeft, y, kRight - kLeft);
   y += 1.5;
   if (running) {
-    page.text(kLeft, y, 100, 6, tr("Totali Temporanei"), kLeftAlign, 11, true);
+    page.text(kLeft, y, 100, 6, QCoreApplication::translate("printboll", "Totali Temporanei"), kLeftAlign, 11, true);
   } else {
-    page.text(kLeft, y, 30, 6, tr("Numero Bolla:"), kLeftAlign, 10, true);
+    page.text(kLeft, y, 30, 6, QCoreApplication::translate("printboll", "Numero Bolla:"), kLeftAlign, 10, true);
     page.text(kLeft + 30, y, 60, 6, s.bolla, kLeftAlign, 11, true);
-    page.text(110, y, 50, 6, tr("Numero Registrazione :"), kLeftAlign, 10, true);
+    page.text(110, y, 50, 6, QCoreApplication::translate("printboll", "Numero Registrazione :"), kLeftAlign, 10, true);
     page.text(160, y, 40, 6, s.num, kLeftAlign, 11, true);
   }
   y += 7.5;
@@ -104,8 +103,8 @@ report::Document document(const LotSheet& s) {
     page.text(kLeft + 108, y + 1, 80, 6, description, kLeftAlign, 10, true);
     y += 9.5;
   };
-  infoBox(tr("Codice Programma :"), s.programCode, tr("Descrizione programma"), s.programDescription);
-  if (!projected) infoBox(tr("Codice Produttore :"), s.producerCode, tr("Descrizione produttore"), s.producerName);
+  infoBox(QCoreApplication::translate("printboll", "Codice Programma :"), s.programCode, QCoreApplication::translate("printboll", "Descrizione programma"), s.programDescription);
+  if (!projected) infoBox(QCoreApplication::translate("printboll", "Codice Produttore :"), s.producerCode, QCoreApplication::translate("printboll", "Descrizione produttore"), s.producerName);
   y += 1;
 
   // The four qualities, two by two.
@@ -120,12 +119,12 @@ report::Document document(const LotSheet& s) {
   page.box(kLeft, boxTop, kRight - kLeft, 6 + rows * 7);
   const double groupX[] = {kLeft + 2, kLeft + 65, kLeft + 128};
   for (double gx : groupX) {
-    page.text(gx + 24, y + 0.5, 22, 5, tr("Totali"), kRightAlign, 9, true);
-    page.text(gx + 46, y + 0.5, 14, 5, tr("Perc."), kRightAlign, 9, true);
+    page.text(gx + 24, y + 0.5, 22, 5, QCoreApplication::translate("printboll", "Totali"), kRightAlign, 9, true);
+    page.text(gx + 46, y + 0.5, 14, 5, QCoreApplication::translate("printboll", "Perc."), kRightAlign, 9, true);
   }
   y += 6;
   const auto qualityTotal = [&](int q, double gx, double ry) {
-    page.text(gx, ry, 24, 6, tr("Totale Q%1").arg(q), kLeftAlign, 10, true);
+    page.text(gx, ry, 24, 6, QCoreApplication::translate("printboll", "Totale Q%1").arg(q), kLeftAlign, 10, true);
     page.text(gx + 22, ry, projected ? 19 : 24, 6, s.qualityTotals[q - 1], kRightAlign, 10, true);
     if (projected) page.text(gx + 41.5, ry, 6, 6, QStringLiteral("Kg"), kLeftAlign, 8);
     page.text(gx + 46, ry, 14, 6, s.qualityPercents[q - 1], kRightAlign);
@@ -138,15 +137,15 @@ report::Document document(const LotSheet& s) {
   qualityTotal(4, groupX[1], y);
   y += 7;
   page.rule(kLeft, y - 0.5, kRight - kLeft);
-  page.text(groupX[0], y, 32, 6, tr("Totale Generale"), kLeftAlign, 11, true);
+  page.text(groupX[0], y, 32, 6, QCoreApplication::translate("printboll", "Totale Generale"), kLeftAlign, 11, true);
   page.text(groupX[0] + 30, y, projected ? 26 : 30, 6, projected ? s.lotQuantity : s.grandTotal, kRightAlign, 11, true);
   if (projected) {
     page.text(groupX[0] + 57, y, 6, 6, QStringLiteral("Kg"), kLeftAlign, 8);
-    page.text(groupX[1] + 10, y, 30, 6, tr("Totale Partita"), kLeftAlign, 11, true);
+    page.text(groupX[1] + 10, y, 30, 6, QCoreApplication::translate("printboll", "Totale Partita"), kLeftAlign, 11, true);
     page.text(groupX[1] + 40, y, 30, 6, s.lotQuantity, kRightAlign, 11, true);
     page.text(groupX[1] + 71, y, 6, 6, QStringLiteral("Kg"), kLeftAlign, 8);
   } else {
-    page.text(groupX[1] + 10, y, 12, 6, tr("Note:"), kLeftAlign, 10, true);
+    page.text(groupX[1] + 10, y, 12, 6, QCoreApplication::translate("printboll", "Note:"), kLeftAlign, 10, true);
     page.text(groupX[1] + 22, y, kRight - groupX[1] - 24, 6, s.note);
   }
   if (running) {

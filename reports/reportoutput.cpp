@@ -22,8 +22,8 @@ QString refusal(const QString& queue) {
   if (cups_dest_t* d = cupsGetDest(queue.toUtf8().constData(), nullptr, count, dests)) {
     const char* accepting = cupsGetOption("printer-is-accepting-jobs", d->num_options, d->options);
     const char* state = cupsGetOption("printer-state", d->num_options, d->options);
-    if (accepting && qstrcmp(accepting, "false") == 0) why = tr("la coda non accetta lavori");
-    else if (state && qstrcmp(state, "5") == 0) why = tr("la stampante è ferma");
+    if (accepting && qstrcmp(accepting, "false") == 0) why = QCoreApplication::translate("ReportOutput", "la coda non accetta lavori");
+    else if (state && qstrcmp(state, "5") == 0) why = QCoreApplication::translate("ReportOutput", "la stampante è ferma");
   }
   cupsFreeDests(count, dests);
   return why;

@@ -83,35 +83,34 @@ InstallationForm fill(const MachineConfig& c, bool magnetOption, bool threePasse
 }
 
 std::variant<Taken, QString> take(const InstallationForm& f, const MachineConfig& base, bool magnetOption) {
-  const auto tr = [](const char* s) { return QCoreApplication::translate("TInstallazione", s); };
   Numbers n;
   Taken t{base, magnetOption};
   MachineConfig& c = t.config;
-  c.ritfc = n.get(f.ritfc, tr("ritardo FC"), 0, 99);
+  c.ritfc = n.get(f.ritfc, QCoreApplication::translate("TInstallazione", "ritardo FC"), 0, 99);
   for (int l = 0; l < 4; ++l) c.qualitaL[l] = std::clamp(f.quality[l], 0, 4);
-  c.durata_magneti = n.get(f.durataMagn, tr("Durata Att."), 0, 99);
+  c.durata_magneti = n.get(f.durataMagn, QCoreApplication::translate("TInstallazione", "Durata Att."), 0, 99);
   if (f.tareIndex >= 0 && f.tareIndex <= 7) c.setTareIndex(f.tareIndex);
-  c.delay_tara = n.get(f.rittara, tr("Rit. Tara"), 0, 99);
-  c.distanza_fc = n.get(f.distfc, tr("Dist. FC"), 0, 999);
-  c.point_gest = n.get(f.pgest, tr("Durata FC"), 0, 99);
+  c.delay_tara = n.get(f.rittara, QCoreApplication::translate("TInstallazione", "Rit. Tara"), 0, 99);
+  c.distanza_fc = n.get(f.distfc, QCoreApplication::translate("TInstallazione", "Dist. FC"), 0, 999);
+  c.point_gest = n.get(f.pgest, QCoreApplication::translate("TInstallazione", "Durata FC"), 0, 99);
   c.rotdirectionRight = f.rotRight;
-  for (int u = 0; u < 30; ++u) c.uscita[u] = n.get(f.dist[u], tr("Distanza Uscite, Us. %1").arg(u + 1), 0, 99);
-  c.apermagn = n.get(f.apertura, tr("Apertura Magneti"), 0, 99);
-  c.zeroencoder = n.get(f.faseZero, tr("Fase Zero Encoder"), 0, 99);
+  for (int u = 0; u < 30; ++u) c.uscita[u] = n.get(f.dist[u], QCoreApplication::translate("TInstallazione", "Distanza Uscite, Us. %1").arg(u + 1), 0, 99);
+  c.apermagn = n.get(f.apertura, QCoreApplication::translate("TInstallazione", "Apertura Magneti"), 0, 99);
+  c.zeroencoder = n.get(f.faseZero, QCoreApplication::translate("TInstallazione", "Fase Zero Encoder"), 0, 99);
   for (int l = 0; l < 4; ++l) {
-    c.inenc[l] = n.get(f.ini[l], tr("Lettura I, Linea %1").arg(l + 1), 0, 99);
-    c.fienc[l] = n.get(f.fin[l], tr("Lettura F, Linea %1").arg(l + 1), 0, 99);
+    c.inenc[l] = n.get(f.ini[l], QCoreApplication::translate("TInstallazione", "Lettura I, Linea %1").arg(l + 1), 0, 99);
+    c.fienc[l] = n.get(f.fin[l], QCoreApplication::translate("TInstallazione", "Lettura F, Linea %1").arg(l + 1), 0, 99);
     // Only the lines the machine has: an unused line may keep any window.
     if (n.error.isEmpty() && l < f.lines && c.inenc[l] >= c.fienc[l])
-      n.error = tr("Lettura I/F, Linea %1: l'inizio (%2) deve venire prima della fine (%3)")
+      n.error = QCoreApplication::translate("TInstallazione", "Lettura I/F, Linea %1: l'inizio (%2) deve venire prima della fine (%3)")
                     .arg(l + 1)
                     .arg(c.inenc[l])
                     .arg(c.fienc[l]);
-    c.kpeso[l] = n.get(f.kappa[l], tr("K-peso, Linea %1").arg(l + 1), 1, 9999);
+    c.kpeso[l] = n.get(f.kappa[l], QCoreApplication::translate("TInstallazione", "K-peso, Linea %1").arg(l + 1), 1, 9999);
   }
   c.numlinee = std::clamp(f.lines, 1, 4);
   c.numuscite = std::clamp(f.exits, 1, 30);
-  c.numtazze = n.get(f.numTazze, tr("Numero Tazze/L."), 1, kMaxCups);
+  c.numtazze = n.get(f.numTazze, QCoreApplication::translate("TInstallazione", "Numero Tazze/L."), 1, kMaxCups);
   switch (f.magnetChoice) {
     case 0: c.tipoatt = 1; t.magnetOption = false; break;
     case 1: c.tipoatt = 2; t.magnetOption = false; break;
