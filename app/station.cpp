@@ -93,7 +93,6 @@ static void initAppResources() { Q_INIT_RESOURCE(resources); }
 
 namespace {
 QString tr(const char* s) { return QCoreApplication::translate("Station", s); }
-const QString kOff = QStringLiteral("0 - Centralina off ");
 // The menu entries of the commands that talk to the board.
 constexpr const char* kBoardCommands[] = {"Programma1", "Start1", "Totali1", "Stampa3", "Partita1"};
 
@@ -429,7 +428,7 @@ void Station::FormShow() {
     board_->link->qualityAlarm = false;
     board_->link->Open();
   }
-  view_.setPanel(3, kOff, Qt::AlignRight);
+  view_.setPanel(3, MainCycle::offText(), Qt::AlignRight);
 
   // The reject unit, on its own line and thread; a port outside 1 to 98 means none.
   view_.setPanel(4, reject::offText(), Qt::AlignLeft);
@@ -514,7 +513,7 @@ bool Station::FormClose() {
   worker_->join({});
   closed_ = true;
   printServer_->close();
-  view_.setPanel(3, kOff, Qt::AlignRight);
+  view_.setPanel(3, MainCycle::offText(), Qt::AlignRight);
   env_.log.append(QStringLiteral("Stop Pilto\r\n"));
   if (board_->reject) board_->reject->stop();
   if (board_->aux) board_->aux->stop();
@@ -1264,7 +1263,8 @@ void Station::switchLanguage(int language, bool fromMenu) {
     // The station stays in the language it shows, with that entry checked.
     env_.log.append(QStringLiteral("lingua %1 non caricata: %2\r\n").arg(QLatin1String(l.code), *failure));
   } else {
-    // The windows have retranslated themselves; what the station shows by itself follows.
+    // The windows' captions, then what the station shows by itself.
+    view_.retranslate();
     view_.showCustomerLogo(loadJpegOrBmp(env_.workDir.path(), QStringLiteral("customer")));
     view_.setText(QStringLiteral("LavorPrec"), QString());
     const QString base = QCoreApplication::translate("TMain", "Morvel Campionatrice");
@@ -1273,6 +1273,9 @@ void Station::switchLanguage(int language, bool fromMenu) {
       boardView_->setCaption(base + QStringLiteral(" / ") + b.state.boardModelText);
       const int program = b.state.currentProgram;
       if (program > 0 && program < 99) b.programs.ShowCurrentProgram(program);
+      // The panels the cycle sets only when they change.
+      if (!b.state.boardOn) boardView_->setPanel(3, MainCycle::offText(), Qt::AlignRight);
+      if (!b.reject || !b.reject->running()) boardView_->setPanel(4, reject::offText(), Qt::AlignLeft);
     };
     if (worker_->started()) onBoard(tr("Lingua"), relabel);
     else relabel(*board_);

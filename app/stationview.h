@@ -30,4 +30,7 @@ class StationView : public RunView, public ProgramDisplay {
   virtual void showAlarmPicture(const QImage& picture) = 0;
   // The check mark of a menu entry (the languages).
   virtual void setChecked(const QString& control, bool checked) = 0;
+  // Every caption of the windows in the language now in force (a switch is posted to the
+  // windows as an event; the station needs them switched before it goes on).
+  virtual void retranslate() = 0;
 };

@@ -39,6 +39,7 @@ class ThreadView final : public StationView {
   void showBarcodes(const QStringList& l) override { call([=, this] { view_.showBarcodes(l); }); }
   void showAlarmPicture(const QImage& p) override { call([=, this] { view_.showAlarmPicture(p); }); }
   void setChecked(const QString& c, bool on) override { call([=, this] { view_.setChecked(c, on); }); }
+  void retranslate() override { call([this] { view_.retranslate(); }); }
 
  private:
   template <typename F>

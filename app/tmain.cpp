@@ -159,7 +159,7 @@ TMain::TMain(StationEnvironment& env, QWidget* parent) : QMainWindow(parent), en
 
   // Every caption of this window and of the windows it made, as they are now, in Italian:
   // a language switch retranslates them in place.
-  new Retranslator(*this, {QStringLiteral("TMain"), QStringLiteral("Station")});
+  retranslator_ = new Retranslator(*this, {QStringLiteral("TMain"), QStringLiteral("Station")});
 }
 
 TMain::~TMain() {
@@ -472,10 +472,11 @@ void TMain::buildStatusBar() {
   auto* bar = new QStatusBar(this);
   bar->setObjectName(QStringLiteral("StatusBar1"));
   bar->setSizeGripEnabled(false);
-  static constexpr std::array<int, kStatusPanels> widths{205, 90, 240, 145, 130};
+  // Wide enough for the longest state text in any language; a longer one widens its panel.
+  static constexpr std::array<int, kStatusPanels> widths{205, 90, 240, 200, 190};
   for (int i = 0; i < kStatusPanels; ++i) {
     auto* p = namedLabel(QStringLiteral("StatusBar1Panel") + QString::number(i), QString(), bar);
-    p->setFixedWidth(widths[i]);
+    p->setMinimumWidth(widths[i]);
     p->setFrameShape(QFrame::Panel);
     p->setFrameShadow(QFrame::Sunken);
     p->setAlignment((i == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
@@ -646,6 +647,10 @@ void TMain::setPanelAlignment(int panel, Qt::Alignment alignment) {
 void TMain::setPanel(int panel, const QString& text, Qt::Alignment alignment) { setPanelText(panel, text, alignment); }
 
 void TMain::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+void TMain::retranslate() {
+  if (retranslator_) retranslator_->retranslate();
+}
 
 void TMain::setChecked(const QString& name, bool checked) {
   if (auto* a = own<QAction>(name)) a->setChecked(checked);

@@ -84,6 +84,7 @@ class TMain : public QMainWindow, public StationView {
   void setPanelAlignment(int panel, Qt::Alignment alignment) override;
   void setCaption(const QString& caption) override;
   void setChecked(const QString& control, bool checked) override;
+  void retranslate() override;
   void setBusy(bool busy) override;
 
   // Where the current program is shown.
@@ -202,6 +203,7 @@ class TMain : public QMainWindow, public StationView {
   std::unique_ptr<TInstallazione> installazione_;
   std::unique_ptr<Tpasswd> passwd_;
   std::unique_ptr<TParProg> parProg_;
+  class Retranslator* retranslator_ = nullptr;
   std::unique_ptr<Station> station_;
   QTimer* timer1_ = nullptr;
   int busy_ = 0;

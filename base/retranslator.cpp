@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <optional>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
@@ -115,11 +117,51 @@ void Retranslator::apply(const Caption& c, const QString& text) {
   }
 }
 
+namespace {
+// A caption made from a text and values ("Qualita 3", "Us. 12", "Uscita b"): the text with
+// its values as %1, %2..., and the values.
+struct Template {
+  QString text;
+  QStringList values;
+};
+std::optional<Template> templateOf(const QString& caption) {
+  static const QRegularExpression digits(QStringLiteral("\\d+"));
+  Template t;
+  int n = 0;
+  qsizetype at = 0;
+  for (auto m = digits.globalMatch(caption); m.hasNext();) {
+    const QRegularExpressionMatch d = m.next();
+    t.text += caption.mid(at, d.capturedStart() - at) + QLatin1Char('%') + QString::number(++n);
+    t.values << d.captured();
+    at = d.capturedEnd();
+  }
+  if (n > 0) {
+    t.text += caption.mid(at);
+    return t;
+  }
+  // A single letter at the end, after a blank.
+  if (caption.size() >= 3 && caption.at(caption.size() - 2) == QLatin1Char(' ') && caption.back().isLetter())
+    return Template{caption.chopped(1) + QStringLiteral("%1"), {caption.right(1)}};
+  return std::nullopt;
+}
+}  // namespace
+
 QString Retranslator::translate(const Caption& c) const {
-  const QByteArray source = c.source.toUtf8();
-  for (const QString& context : c.contexts) {
-    const QString t = QCoreApplication::translate(context.toLatin1().constData(), source.constData());
-    if (t != c.source) return t;
+  const auto lookUp = [&c](const QString& source) -> std::optional<QString> {
+    const QByteArray s = source.toUtf8();
+    for (const QString& context : c.contexts) {
+      const QString t = QCoreApplication::translate(context.toLatin1().constData(), s.constData());
+      if (t != source) return t;
+    }
+    return std::nullopt;
+  };
+  if (const auto t = lookUp(c.source)) return *t;
+  if (const auto tpl = templateOf(c.source)) {
+    if (const auto t = lookUp(tpl->text)) {
+      QString out = *t;
+      for (const QString& v : tpl->values) out = out.arg(v);
+      return out;
+    }
   }
   return c.source;
 }

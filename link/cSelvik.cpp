@@ -452,15 +452,12 @@ QString cSelvik::modelSuffix(int model) {
 }
 
 QString cSelvik::stateText(QChar state) {
-  switch (state.unicode()) {
-    case '0': return QStringLiteral("0 - Accesa    ");
-    case '1': return QStringLiteral("1 - Stand By");
-    case '2': return QStringLiteral("2 - Attesa Encoder");
-    case '3': return QStringLiteral("3 - Tara iniziale");
-    case '4': return QStringLiteral("4 - Lavorazione");
-    case '5': return QStringLiteral("5 - Fine partita");
-    default: return {};
-  }
+  static const char* const kTexts[] = {
+      QT_TRANSLATE_NOOP("cSelvik", "0 - Accesa    "),       QT_TRANSLATE_NOOP("cSelvik", "1 - Stand By"),
+      QT_TRANSLATE_NOOP("cSelvik", "2 - Attesa Encoder"),   QT_TRANSLATE_NOOP("cSelvik", "3 - Tara iniziale"),
+      QT_TRANSLATE_NOOP("cSelvik", "4 - Lavorazione"),      QT_TRANSLATE_NOOP("cSelvik", "5 - Fine partita")};
+  const int digit = state.unicode() - '0';
+  return digit >= 0 && digit <= 5 ? QCoreApplication::translate("cSelvik", kTexts[digit]) : QString();
 }
 
 bool cSelvik::startReader(char letter, std::unique_ptr<StreamReader> reader, bool accepted) {

@@ -4,15 +4,17 @@
 
 namespace reject {
 
-QString offText() { return QStringLiteral("0-SCARTI off "); }
-QString errorText() { return QStringLiteral("? - errore scarti "); }
+QString offText() { return QCoreApplication::translate("RejectUnit", "0-SCARTI off "); }
+QString errorText() { return QCoreApplication::translate("RejectUnit", "? - errore scarti "); }
 
 QString stateText(int digit) {
-  static const char* const kTexts[] = {"0 - SCARTI ON ",  "1 - attesa scar.",  "2 - SCARICO",
-                                       "3 - ass. tara",   "4 - tara in corso", "5 - att. carico",
-                                       "6 - Carico Sing.", "7 - Ass. e Accum.", "8 - Doppia Carico",
-                                       "9 - Ass. Accum. Pos."};
-  return digit >= 0 && digit <= 9 ? QString::fromLatin1(kTexts[digit]) : QString();
+  static const char* const kTexts[] = {
+      QT_TRANSLATE_NOOP("RejectUnit", "0 - SCARTI ON "),       QT_TRANSLATE_NOOP("RejectUnit", "1 - attesa scar."),
+      QT_TRANSLATE_NOOP("RejectUnit", "2 - SCARICO"),          QT_TRANSLATE_NOOP("RejectUnit", "3 - ass. tara"),
+      QT_TRANSLATE_NOOP("RejectUnit", "4 - tara in corso"),    QT_TRANSLATE_NOOP("RejectUnit", "5 - att. carico"),
+      QT_TRANSLATE_NOOP("RejectUnit", "6 - Carico Sing."),     QT_TRANSLATE_NOOP("RejectUnit", "7 - Ass. e Accum."),
+      QT_TRANSLATE_NOOP("RejectUnit", "8 - Doppia Carico"),    QT_TRANSLATE_NOOP("RejectUnit", "9 - Ass. Accum. Pos.")};
+  return digit >= 0 && digit <= 9 ? QCoreApplication::translate("RejectUnit", kTexts[digit]) : QString();
 }
 
 Supervision supervise(tTrevik& unit, RejectState& s) {

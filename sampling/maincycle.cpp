@@ -19,7 +19,6 @@ namespace {
 
 QString tr(const char* s) { return QCoreApplication::translate("MainCycle", s); }
 
-const QString kOff = QStringLiteral("0 - Centralina off ");
 
 // A busy cursor for as long as the station waits for the board.
 struct Busy {
@@ -74,6 +73,8 @@ void MainCycle::Timer1Timer() {
   superviseReject();
 }
 
+QString MainCycle::offText() { return QCoreApplication::translate("MainCycle", "0 - Centralina off "); }
+
 void MainCycle::superviseReject() {
   tTrevik* unit = c_.reject();
   if (!unit || !unit->running()) return;
@@ -94,7 +95,7 @@ void MainCycle::statusPoll() {
   if (!link) return;
 
   if (!link->RequestStatus(cSelvik::kShortTimeout)) {
-    c_.view.setPanel(3, kOff, Qt::AlignRight);
+    c_.view.setPanel(3, MainCycle::offText(), Qt::AlignRight);
     s.boardOn = false;
     return;
   }

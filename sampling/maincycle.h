@@ -15,6 +15,8 @@ class RunCommands;
 // board's answer.
 class MainCycle {
  public:
+  // Panel 3 while the board does not answer.
+  static QString offText();
   static constexpr int kTickMs = 100;
   static constexpr int kPollEvery = 12;
 
