@@ -109,11 +109,12 @@ TEST_F(MainFixture, TheMainWindowHasEveryNamedControl) {
 
   auto* bar = main.own<QStatusBar>(QStringLiteral("StatusBar1"));
   ASSERT_NE(bar, nullptr);
+  // At least the machine's own widths; the two state panels hold the longest translation.
   const int widths[] = {205, 90, 240, 145, 130};
   for (int i = 0; i < 5; ++i) {
     auto* panel = bar->findChild<QLabel*>(QStringLiteral("StatusBar1Panel%1").arg(i));
     ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(panel->width(), widths[i]);
+    EXPECT_GE(panel->width(), widths[i]);
   }
   EXPECT_TRUE(bar->findChild<QLabel*>(QStringLiteral("StatusBar1Panel2"))->alignment() & Qt::AlignRight);
 
