@@ -256,3 +256,45 @@ TEST(Translations, EveryTextOfTheStationIsTranslatedInEveryLanguage) {
     EXPECT_TRUE(unfinished.isEmpty()) << l << " unfinished: " << QStringList(unfinished.values()).join(QStringLiteral(" ; ")).toStdString();
   }
 }
+
+namespace {
+// The captions of a window that are cut: a label or button narrower than its text.
+QStringList clipped(QWidget& window) {
+  QStringList cut;
+  for (QLabel* l : window.findChildren<QLabel*>()) {
+    if (!l->isVisible() || l->wordWrap() || l->text().isEmpty() || !l->pixmap().isNull()) continue;
+    const int needed = l->fontMetrics().horizontalAdvance(l->text()) + l->contentsMargins().left() + l->contentsMargins().right();
+    if (l->width() + 1 < needed) cut << QStringLiteral("%1 \"%2\" (%3 < %4)").arg(l->objectName(), l->text()).arg(l->width()).arg(needed);
+  }
+  for (QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
+    if (!b->isVisible() || b->text().isEmpty()) continue;
+    if (b->width() + 1 < b->minimumSizeHint().width())
+      cut << QStringLiteral("%1 \"%2\" (%3 < %4)").arg(b->objectName(), b->text()).arg(b->width()).arg(b->minimumSizeHint().width());
+  }
+  return cut;
+}
+}  // namespace
+
+TEST_F(LanguageFixture, EveryWindowHoldsItsLongestCaptionInEveryLanguage) {
+  installModules();
+  auto main = start();
+  QList<QDialog*> windows;
+  for (QDialog* d : main->findChildren<QDialog*>())
+    if (d->parentWidget() == main.get() && !d->objectName().isEmpty()) windows << d;
+  ASSERT_GT(windows.size(), 20);
+  for (int l = 0; l < static_cast<int>(kLanguages.size()); ++l) {
+    const QString code = QString::fromLatin1(kLanguages[l].code);
+    env.ui.queueAnswer(ModalUi::Answer::Ok);  // the totals shown again: the board is off
+    main->station().languageClick(l);
+    for (QDialog* d : windows) {
+      d->show();
+      QCoreApplication::processEvents();
+      const QStringList cut = clipped(*d);
+      EXPECT_TRUE(cut.isEmpty()) << code.toStdString() << " " << d->objectName().toStdString() << ": "
+                                 << cut.join(QStringLiteral("; ")).toStdString();
+      EXPECT_TRUE(d->grab().save(QStringLiteral(SCREENSHOT_DIR "/%1-%2.png").arg(d->objectName(), code)));
+      d->hide();
+    }
+  }
+  main->close();
+}
