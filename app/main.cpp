@@ -51,6 +51,10 @@ int main(int argc, char* argv[]) {
     std::fputs(StationOptions::usage().toLocal8Bit().constData(), stdout);
     return 0;
   }
+  if (options.version) {
+    std::printf("campionatrice %s\n", STATION_VERSION);
+    return 0;
+  }
 
   if (options.databaseRole) {
     // The station's own login, for the server of a shared archive; printed here so that it

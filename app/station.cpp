@@ -8,6 +8,8 @@
 #include <QSignalBlocker>
 #include <QFile>
 #include <QThread>
+#include <QProcess>
+#include <QFileInfo>
 
 #include "app/boardworker.h"
 #include "app/stationview.h"
@@ -58,6 +60,8 @@ StationOptions StationOptions::parse(const QStringList& arguments) {
       options.databaseRole = true;
     } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
       options.help = true;
+    } else if (a == QLatin1String("--version")) {
+      options.version = true;
     } else if (i == 0) {
       // Any other first parameter (-O, -o2 ...) leaves the station in normal mode; only
       // options of our own are checked.
@@ -733,14 +737,34 @@ void Station::exportSearch(const QList<int>& lots) {
   if (const auto path = env_.ui.saveFileName(request)) lotExport_->exportLots(lots, *path);
 }
 
-void Station::FineClick() {
-  guarded([this] {
+void Station::FineClick() { exitStation({}); }
+
+void Station::ControlloAggiornamentiOnline1Click() { exitStation([this] { return startUpdater(); }); }
+
+bool Station::startUpdater() {
+  const QFileInfo program(env_.programPath.isEmpty() ? QCoreApplication::applicationFilePath() : env_.programPath);
+  const QString path = program.absoluteFilePath();
+  const QString folder = program.absolutePath();
+  env_.log.append(QStringLiteral("update parameter=\"%1\"\r\n").arg(path));
+  env_.log.append(QStringLiteral("update directory=\"%1\"\r\n").arg(folder));
+  // Beside the station, by its absolute path, with an argument list: no shell, and a path
+  // with spaces arrives as one argument.
+  const QString updater = QDir(folder).filePath(QStringLiteral("campionatrice-update"));
+  if (QProcess::startDetached(updater, {path}, folder)) return true;
+  env_.log.append(QStringLiteral("update: %1 non avviato\r\n").arg(updater));
+  env_.ui.message(tr("Il programma di aggiornamento %1 non si avvia: la stazione resta aperta").arg(updater),
+                  ModalUi::Icon::Error);
+  return false;
+}
+
+void Station::exitStation(std::function<bool()> beforeClose) {
+  guarded([this, beforeClose] {
     if (env_.ui.message(tr("Vuoi esportare i dati verso AS400 ?"), ModalUi::Icon::Information,
                         ModalUi::Buttons::YesNo) == ModalUi::Answer::Yes) {
       // A failed export keeps the station open: nothing is lost.
       if (!lotExport_ || !lotExport_->exportDaily()) return;
     }
-    const auto finish = [this] {
+    const auto finish = [this, beforeClose] {
       const BoardSnapshot s = snapshot();
       // The lot in progress is kept for the next start when the board runs a program of
       // the archive (not the 9999 of a board never heard, nor the 999 of one identified).
@@ -752,6 +776,7 @@ void Station::FineClick() {
         header.producer = text::strictInt(producer) ? producer : QStringLiteral("0");
         if (!header.StoreLotHeader(*data_)) return;  // told; the station stays open
       }
+      if (beforeClose && !beforeClose()) return;
       view_.closeWhenIdle();
     };
     if (!snapshot().boardOn) {

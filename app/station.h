@@ -68,6 +68,8 @@ struct StationEnvironment {
   bool boardOnWorker = false;
   // The time between two passes of the auxiliary line reader (tests shorten it).
   int auxPassMs = 2000;
+  // The station's program file; empty: the one running. The updater is looked for beside it.
+  QString programPath{};
 };
 
 // The command line: "-o" as the first parameter (exactly, case-sensitive) selects the old
@@ -79,6 +81,7 @@ struct StationOptions {
   bool databaseRole = false;
   bool demo = false;
   bool help = false;
+  bool version = false;  // --version: the release, for the updater
   QStringList unknown;
 
   static StationOptions parse(const QStringList& arguments);
@@ -206,6 +209,9 @@ class Station {
   void exportfrom1Click();
   void esportagiornaliero1Click();
   void FineClick();
+  // "Controllo Aggiornamenti On-line": the exit command's storing and export, then the
+  // updater started and the station closed; a failure at any step keeps it open.
+  void ControlloAggiornamentiOnline1Click();
   // The export of the lots the archive search lists.
   void exportSearch(const QList<int>& lots);
   Reports* reports() { return reports_.get(); }
@@ -328,6 +334,9 @@ class Station {
   bool emptyCupsRunning_ = false;
   bool oscilloscopeStarting_ = false;
   bool serviceLock_ = false;
+  // The exit command; `beforeClose` runs once the lot is stored, and may keep the station open.
+  void exitStation(std::function<bool()> beforeClose);
+  bool startUpdater();
   std::unique_ptr<class LanguageModules> languages_;
   int checkedLanguage_ = -1;  // the entry of "Lingua" checked; -1 none  // opened by the service password, until the station ends
   // After the installation was saved: the links set up again on the new ports, the board

@@ -266,6 +266,14 @@ void TMain::buildMenus() {
   command(assistenza, "TabellaTara1", tr("Ta&bella Tara"), &Station::TabellaTara1Click);
   command(assistenza, "Oscilloscopio1", tr("&Oscilloscopio"), &Station::Oscilloscopio1Click);
   command(assistenza, "ResetCentralina1", tr("&Reset Centralina"), &Station::ResetCentralina1Click);
+  // Remote control: present, never enabled.
+  QMenu* remoto = assistenza->addMenu(tr("Co&ntrollo Remoto"));
+  remoto->setObjectName(QStringLiteral("ControlloRemoto1"));
+  remoto->menuAction()->setObjectName(QStringLiteral("ControlloRemoto1Action"));
+  remoto->setEnabled(false);
+  command(remoto, "ctrl_rem_menu1", tr("&Settaggi"), nullptr);
+  command(remoto, "ctrl_rem_menu2", tr("&Connesione"), nullptr);
+  command(remoto, "ctrl_rem_menu3", tr("&Disconnetti"), nullptr);
   servizio->addSeparator();
   command(servizio, "AggiornaTempiScarti1", tr("Aggiorna Tempi Scarti"), &Station::AggiornaTempiScarti1Click);
   command(servizio, "MappaerroriKestin1", tr("Mappa errori Kestin"), &Station::MappaerroriKestin1Click);
@@ -292,6 +300,11 @@ void TMain::buildMenus() {
     a->setEnabled(false);
     a->setVisible(false);
   }
+
+  QMenu* aiuto = menuBar()->addMenu(tr("&Aiuto"));
+  aiuto->setObjectName(QStringLiteral("Aiuto"));
+  command(aiuto, "ControlloAggiornamentiOnline1", tr("&Controllo Aggiornamenti On-line"),
+          &Station::ControlloAggiornamentiOnline1Click);
 }
 
 QWidget* TMain::buildClassTabs() {

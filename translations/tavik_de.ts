@@ -553,287 +553,292 @@
 <context>
     <name>Station</name>
     <message>
-        <location filename="../app/station.cpp" line="236"/>
+        <location filename="../app/station.cpp" line="240"/>
         <source>Costi del personale</source>
         <translation>Personalkosten</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="367"/>
+        <location filename="../app/station.cpp" line="371"/>
         <source>Il registro eventi %1 non può essere scritto (%2): la stazione lavora senza registro</source>
         <translation>Das Ereignisprotokoll %1 kann nicht geschrieben werden (%2): die Station arbeitet ohne Protokoll</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="464"/>
+        <location filename="../app/station.cpp" line="468"/>
         <source>Bolla temporanea non presente!</source>
         <translation>Kein vorläufiger Lieferschein vorhanden!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="545"/>
+        <location filename="../app/station.cpp" line="549"/>
         <source>Configurazione</source>
         <translation>Konfiguration</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="573"/>
-        <location filename="../app/station.cpp" line="692"/>
-        <location filename="../app/station.cpp" line="786"/>
-        <location filename="../app/station.cpp" line="818"/>
-        <location filename="../app/station.cpp" line="902"/>
+        <location filename="../app/station.cpp" line="577"/>
+        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="811"/>
+        <location filename="../app/station.cpp" line="843"/>
+        <location filename="../app/station.cpp" line="927"/>
         <source>La centralina è spenta, accenderla per favore!</source>
         <translation>Die Steuerung ist aus, bitte einschalten!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="578"/>
+        <location filename="../app/station.cpp" line="582"/>
         <source> Caricamento Programma </source>
         <translation> Programm laden </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="586"/>
+        <location filename="../app/station.cpp" line="590"/>
         <source>&apos;%1&apos; non è un codice di programma valido</source>
         <translation>„%1“ ist kein gültiger Programmcode</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="589"/>
+        <location filename="../app/station.cpp" line="593"/>
         <source>Caricamento del programma %1</source>
         <translation>Programm %1 wird geladen</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="601"/>
+        <location filename="../app/station.cpp" line="605"/>
         <source>Non c&apos;è un programma corrente da modificare.</source>
         <translation>Es gibt kein aktuelles Programm zum Ändern.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="610"/>
+        <location filename="../app/station.cpp" line="614"/>
         <source>Modifica programma N. </source>
         <translation>Programm ändern Nr. </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="620"/>
+        <location filename="../app/station.cpp" line="624"/>
         <source>Invio del programma alla centralina</source>
         <translation>Programm wird an die Steuerung gesendet</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="635"/>
+        <location filename="../app/station.cpp" line="639"/>
         <source>Azzeramento dei totali</source>
         <translation>Nullstellen der Summen</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="640"/>
-        <location filename="../app/station.cpp" line="761"/>
+        <location filename="../app/station.cpp" line="644"/>
+        <location filename="../app/station.cpp" line="786"/>
         <source>Lettura dei totali</source>
         <translation>Summen werden gelesen</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="700"/>
         <source>Lettura dei totali per la stampa</source>
         <translation>Summen für den Druck werden gelesen</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="728"/>
+        <location filename="../app/station.cpp" line="732"/>
         <source>Esporta le bolle trovate</source>
         <translation>Gefundene Lieferscheine exportieren</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="731"/>
+        <location filename="../app/station.cpp" line="735"/>
         <source>Testo per AS400 (*.txt)</source>
         <translation>Text für AS400 (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="738"/>
+        <location filename="../app/station.cpp" line="755"/>
+        <source>Il programma di aggiornamento %1 non si avvia: la stazione resta aperta</source>
+        <translation>Das Aktualisierungsprogramm %1 startet nicht: die Station bleibt geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../app/station.cpp" line="762"/>
         <source>Vuoi esportare i dati verso AS400 ?</source>
         <translation>Daten zum AS400 exportieren?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="789"/>
+        <location filename="../app/station.cpp" line="814"/>
         <source>Fine lavorazione</source>
         <translation>Partieende</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="797"/>
+        <location filename="../app/station.cpp" line="822"/>
         <source>Allarme qualità</source>
         <translation>Qualitätsalarm</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="814"/>
-        <location filename="../app/station.cpp" line="1046"/>
-        <location filename="../app/station.cpp" line="1077"/>
-        <location filename="../app/station.cpp" line="1461"/>
+        <location filename="../app/station.cpp" line="839"/>
+        <location filename="../app/station.cpp" line="1071"/>
+        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1486"/>
         <source>Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.</source>
         <translation>Prüfen, dass die Maschine leer ist, dann Ja drücken, um zu kalibrieren.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="831"/>
+        <location filename="../app/station.cpp" line="856"/>
         <source>Il coefficiente della linea %1 deve essere un numero intero da 1 a 9999</source>
         <translation>Der Faktor der Linie %1 muss eine ganze Zahl von 1 bis 9999 sein</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="847"/>
+        <location filename="../app/station.cpp" line="872"/>
         <source>Coefficienti di calibrazione</source>
         <translation>Kalibrierfaktoren</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="870"/>
+        <location filename="../app/station.cpp" line="895"/>
         <source>Il peso campione per linea deve essere da %1 a %2 grammi</source>
         <translation>Das Probengewicht je Linie muss zwischen %1 und %2 Gramm liegen</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="878"/>
+        <location filename="../app/station.cpp" line="903"/>
         <source>Calibrazione</source>
         <translation>Kalibrierung</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="890"/>
+        <location filename="../app/station.cpp" line="915"/>
         <source>Fine calibrazione</source>
         <translation>Ende der Kalibrierung</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="897"/>
+        <location filename="../app/station.cpp" line="922"/>
         <source>Servizio</source>
         <translation>Service</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="996"/>
+        <location filename="../app/station.cpp" line="1021"/>
         <source>Test netto memorizzato</source>
         <translation>Test gespeichertes Netto</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1007"/>
-        <location filename="../app/station.cpp" line="1034"/>
+        <location filename="../app/station.cpp" line="1032"/>
+        <location filename="../app/station.cpp" line="1059"/>
         <source>Fine test</source>
         <translation>Testende</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1013"/>
+        <location filename="../app/station.cpp" line="1038"/>
         <source>Termine Memorizzato non accettato!</source>
         <translation>Ende Gespeichert nicht angenommen!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1024"/>
+        <location filename="../app/station.cpp" line="1049"/>
         <source>Test encoder</source>
         <translation>Drehgebertest</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1053"/>
+        <location filename="../app/station.cpp" line="1078"/>
         <source>Test magneti</source>
         <translation>Magnettest</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1061"/>
+        <location filename="../app/station.cpp" line="1086"/>
         <source>Fine test magneti</source>
         <translation>Ende des Magnettests</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1066"/>
+        <location filename="../app/station.cpp" line="1091"/>
         <source>La centralina non ha spento i magneti (U000): spegnere la macchina</source>
         <translation>Die Steuerung hat die Magnete nicht ausgeschaltet (U000): Maschine ausschalten</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1093"/>
+        <location filename="../app/station.cpp" line="1118"/>
         <source>Controllo tazze</source>
         <translation>Schalenkontrolle</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1127"/>
         <source>Fine controllo tazze</source>
         <translation>Ende der Schalenkontrolle</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1114"/>
+        <location filename="../app/station.cpp" line="1139"/>
         <source>Attenzione! nel quadro che segue è possibile alterare il funzionamento della macchina, si vuole proseguire?</source>
         <translation>Achtung! Im folgenden Fenster kann die Funktion der Maschine verändert werden. Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1131"/>
+        <location filename="../app/station.cpp" line="1156"/>
         <source>Linea %1: inizio e fine della finestra di lettura devono essere numeri da 1 a %2, l&apos;inizio minore della fine</source>
         <translation>Linie %1: Anfang und Ende des Lesefensters müssen Zahlen von 1 bis %2 sein, der Anfang kleiner als das Ende</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1174"/>
-        <location filename="../app/station.cpp" line="1223"/>
+        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1248"/>
         <source>Fine oscilloscopio</source>
         <translation>Ende des Oszilloskops</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1224"/>
         <source>La linea va da 1 a 4 e la soglia da %1 a %2</source>
         <translation>Die Linie geht von 1 bis 4 und die Schwelle von %1 bis %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1211"/>
+        <location filename="../app/station.cpp" line="1236"/>
         <source>Oscilloscopio</source>
         <translation>Oszilloskop</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1225"/>
+        <location filename="../app/station.cpp" line="1250"/>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
         <translation>Ende der Oszilloskopfunktion... nicht ausgeführt!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1240"/>
+        <location filename="../app/station.cpp" line="1265"/>
         <source>Impossibile scrivere le tracce su %1: %2. Il salvataggio su file è stato tolto.</source>
         <translation>Die Kurven können nicht in %1 geschrieben werden: %2. Das Speichern in Datei wurde ausgeschaltet.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1280"/>
+        <location filename="../app/station.cpp" line="1305"/>
         <source>Lingua</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1308"/>
+        <location filename="../app/station.cpp" line="1333"/>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
         <translation>Achtung! Änderungen im folgenden Fenster können die Funktion der Maschine verändern. Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1373"/>
+        <location filename="../app/station.cpp" line="1398"/>
         <source>Riavvio linee</source>
         <translation>Neustart der Leitungen</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1395"/>
+        <location filename="../app/station.cpp" line="1420"/>
         <source>COM%1 (unità scarti)</source>
         <translation>COM%1 (Ausschusseinheit)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1399"/>
+        <location filename="../app/station.cpp" line="1424"/>
         <source>COM%1 (lettore barcode)</source>
         <translation>COM%1 (Barcodeleser)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1403"/>
+        <location filename="../app/station.cpp" line="1428"/>
         <source>COM%1 (centralina)</source>
         <translation>COM%1 (Steuerung)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1414"/>
+        <location filename="../app/station.cpp" line="1439"/>
         <source>Com non disponibile nel computer: %1. La stazione continua senza questa linea e riprova ad aprirla.</source>
         <translation>COM-Anschluss am Computer nicht verfügbar: %1. Die Station arbeitet ohne diese Leitung weiter und versucht, sie erneut zu öffnen.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1431"/>
+        <location filename="../app/station.cpp" line="1456"/>
         <source>Rinfresco totali</source>
         <translation>Summenaktualisierung</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1438"/>
+        <location filename="../app/station.cpp" line="1463"/>
         <source>Directory Esportazione AS400</source>
         <translation>AS400-Exportordner</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1440"/>
+        <location filename="../app/station.cpp" line="1465"/>
         <source>text file (*.txt)</source>
         <translation>Textdatei (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1466"/>
+        <location filename="../app/station.cpp" line="1491"/>
         <source>Reset centralina</source>
         <translation>Zurücksetzen der Steuerung</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1480"/>
+        <location filename="../app/station.cpp" line="1505"/>
         <source>La tabella tara mostra al più %1 tazze: numtazze è %2</source>
         <translation>Die Taratabelle zeigt höchstens %1 Schalen: numtazze ist %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1490"/>
+        <location filename="../app/station.cpp" line="1515"/>
         <source>Lettura tabella tara</source>
         <translation>Taratabelle wird gelesen</translation>
     </message>
@@ -841,7 +846,7 @@
 <context>
     <name>StationOptions</name>
     <message>
-        <location filename="../app/station.cpp" line="73"/>
+        <location filename="../app/station.cpp" line="77"/>
         <source>Uso: campionatrice [-o] [--unattended] | --create-database | --database-role
   -o             centralina vecchia: linea a 9600 baud, riga di configurazione corta
                  (solo come primo parametro)
@@ -1569,7 +1574,7 @@ Der Arbeitsordner ist der aktuelle Ordner.
 <context>
     <name>TMain</name>
     <message>
-        <location filename="../app/station.cpp" line="1270"/>
+        <location filename="../app/station.cpp" line="1295"/>
         <source>Morvel Campionatrice</source>
         <translation>Morvel Probensortierer</translation>
     </message>
@@ -1783,162 +1788,192 @@ Der Arbeitsordner ist der aktuelle Ordner.
     </message>
     <message>
         <location filename="../app/tmain.cpp" line="270"/>
+        <source>Co&amp;ntrollo Remoto</source>
+        <translation>&amp;Fernsteuerung</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="274"/>
+        <source>&amp;Settaggi</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="275"/>
+        <source>&amp;Connesione</source>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="276"/>
+        <source>&amp;Disconnetti</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="278"/>
         <source>Aggiorna Tempi Scarti</source>
         <translation>Ausschusszeiten aktualisieren</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="271"/>
+        <location filename="../app/tmain.cpp" line="279"/>
         <source>Mappa errori Kestin</source>
         <translation>Kestin-Fehlerübersicht</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="273"/>
+        <location filename="../app/tmain.cpp" line="281"/>
         <source>Costi personale</source>
         <translation>Personalkosten</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="274"/>
+        <location filename="../app/tmain.cpp" line="282"/>
         <source>Dati azienda</source>
         <translation>Firmendaten</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="278"/>
+        <location filename="../app/tmain.cpp" line="286"/>
         <source>&amp;Lingua</source>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Italiano</source>
         <translation>Italienisch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Spagnolo</source>
         <translation>Spanisch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Portoghese</source>
         <translation>Portugiesisch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Inglese</source>
         <translation>Englisch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Francese</source>
         <translation>Französisch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Tedesco</source>
         <translation>Deutsch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Greco</source>
         <translation>Griechisch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Cinese</source>
         <translation>Chinesisch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Russo</source>
         <translation>Russisch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="289"/>
+        <location filename="../app/tmain.cpp" line="297"/>
         <source>Indiano</source>
         <translation>Indisch</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="304"/>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="306"/>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Calibro</source>
         <translation>Kaliber</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Peso</source>
         <translation>Gewicht</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Totale</source>
         <translation>Summe</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="309"/>
+        <location filename="../app/tmain.cpp" line="322"/>
         <source>Percentuale</source>
         <translation>Prozent</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="349"/>
-        <location filename="../app/tmain.cpp" line="385"/>
+        <location filename="../app/tmain.cpp" line="362"/>
+        <location filename="../app/tmain.cpp" line="398"/>
         <source>Qualita %1</source>
         <translation>Qualität %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="387"/>
+        <location filename="../app/tmain.cpp" line="400"/>
         <source>TOTALE</source>
         <translation>GESAMT</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="396"/>
+        <location filename="../app/tmain.cpp" line="409"/>
         <source>Bolla</source>
         <translation>Lieferschein</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="404"/>
+        <location filename="../app/tmain.cpp" line="417"/>
         <source>Numero Bolla:</source>
         <translation>Lieferschein-Nr.:</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="406"/>
+        <location filename="../app/tmain.cpp" line="419"/>
         <source>Totale Partita kg:</source>
         <translation>Partiesumme kg:</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="408"/>
+        <location filename="../app/tmain.cpp" line="421"/>
         <source>Preview stampa</source>
         <translation>Druckvorschau</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="414"/>
+        <location filename="../app/tmain.cpp" line="427"/>
         <source>Macchina</source>
         <translation>Maschine</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="420"/>
+        <location filename="../app/tmain.cpp" line="433"/>
         <source>tazze sbagliate</source>
         <translation>fehlerhafte Schalen</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="425"/>
+        <location filename="../app/tmain.cpp" line="438"/>
         <source>Tazza</source>
         <translation>Schale</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="429"/>
+        <location filename="../app/tmain.cpp" line="442"/>
         <source>Blocco Alimentazione</source>
         <translation>Zuführung gesperrt</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="444"/>
+        <location filename="../app/tmain.cpp" line="457"/>
         <source>lista Barcode </source>
         <translation>Barcodeliste </translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="610"/>
+        <location filename="../app/tmain.cpp" line="624"/>
         <source>Programma %1</source>
         <translation>Programm %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="611"/>
+        <location filename="../app/tmain.cpp" line="625"/>
         <source>non in archivio</source>
         <translation>nicht im Archiv</translation>
     </message>

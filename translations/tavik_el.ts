@@ -553,287 +553,292 @@
 <context>
     <name>Station</name>
     <message>
-        <location filename="../app/station.cpp" line="236"/>
+        <location filename="../app/station.cpp" line="240"/>
         <source>Costi del personale</source>
         <translation>Κόστος προσωπικού</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="367"/>
+        <location filename="../app/station.cpp" line="371"/>
         <source>Il registro eventi %1 non può essere scritto (%2): la stazione lavora senza registro</source>
         <translation>Το αρχείο καταγραφής %1 δεν μπορεί να γραφτεί (%2): ο σταθμός λειτουργεί χωρίς καταγραφή</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="464"/>
+        <location filename="../app/station.cpp" line="468"/>
         <source>Bolla temporanea non presente!</source>
         <translation>Δεν υπάρχει προσωρινό δελτίο!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="545"/>
+        <location filename="../app/station.cpp" line="549"/>
         <source>Configurazione</source>
         <translation>Διαμόρφωση</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="573"/>
-        <location filename="../app/station.cpp" line="692"/>
-        <location filename="../app/station.cpp" line="786"/>
-        <location filename="../app/station.cpp" line="818"/>
-        <location filename="../app/station.cpp" line="902"/>
+        <location filename="../app/station.cpp" line="577"/>
+        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="811"/>
+        <location filename="../app/station.cpp" line="843"/>
+        <location filename="../app/station.cpp" line="927"/>
         <source>La centralina è spenta, accenderla per favore!</source>
         <translation>Η κεντρική μονάδα είναι σβηστή, παρακαλώ ανάψτε την!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="578"/>
+        <location filename="../app/station.cpp" line="582"/>
         <source> Caricamento Programma </source>
         <translation> Φόρτωση προγράμματος </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="586"/>
+        <location filename="../app/station.cpp" line="590"/>
         <source>&apos;%1&apos; non è un codice di programma valido</source>
         <translation>Το &apos;%1&apos; δεν είναι έγκυρος κωδικός προγράμματος</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="589"/>
+        <location filename="../app/station.cpp" line="593"/>
         <source>Caricamento del programma %1</source>
         <translation>Φόρτωση του προγράμματος %1</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="601"/>
+        <location filename="../app/station.cpp" line="605"/>
         <source>Non c&apos;è un programma corrente da modificare.</source>
         <translation>Δεν υπάρχει τρέχον πρόγραμμα για τροποποίηση.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="610"/>
+        <location filename="../app/station.cpp" line="614"/>
         <source>Modifica programma N. </source>
         <translation>Τροποποίηση προγράμματος αρ. </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="620"/>
+        <location filename="../app/station.cpp" line="624"/>
         <source>Invio del programma alla centralina</source>
         <translation>Αποστολή του προγράμματος στην κεντρική μονάδα</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="635"/>
+        <location filename="../app/station.cpp" line="639"/>
         <source>Azzeramento dei totali</source>
         <translation>Μηδενισμός των συνόλων</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="640"/>
-        <location filename="../app/station.cpp" line="761"/>
+        <location filename="../app/station.cpp" line="644"/>
+        <location filename="../app/station.cpp" line="786"/>
         <source>Lettura dei totali</source>
         <translation>Ανάγνωση συνόλων</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="700"/>
         <source>Lettura dei totali per la stampa</source>
         <translation>Ανάγνωση συνόλων για εκτύπωση</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="728"/>
+        <location filename="../app/station.cpp" line="732"/>
         <source>Esporta le bolle trovate</source>
         <translation>Εξαγωγή των δελτίων που βρέθηκαν</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="731"/>
+        <location filename="../app/station.cpp" line="735"/>
         <source>Testo per AS400 (*.txt)</source>
         <translation>Κείμενο για AS400 (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="738"/>
+        <location filename="../app/station.cpp" line="755"/>
+        <source>Il programma di aggiornamento %1 non si avvia: la stazione resta aperta</source>
+        <translation>Το πρόγραμμα ενημέρωσης %1 δεν ξεκινά: ο σταθμός παραμένει ανοιχτός</translation>
+    </message>
+    <message>
+        <location filename="../app/station.cpp" line="762"/>
         <source>Vuoi esportare i dati verso AS400 ?</source>
         <translation>Θέλετε να εξαγάγετε τα δεδομένα προς το AS400;</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="789"/>
+        <location filename="../app/station.cpp" line="814"/>
         <source>Fine lavorazione</source>
         <translation>Τέλος παρτίδας</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="797"/>
+        <location filename="../app/station.cpp" line="822"/>
         <source>Allarme qualità</source>
         <translation>Συναγερμός ποιότητας</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="814"/>
-        <location filename="../app/station.cpp" line="1046"/>
-        <location filename="../app/station.cpp" line="1077"/>
-        <location filename="../app/station.cpp" line="1461"/>
+        <location filename="../app/station.cpp" line="839"/>
+        <location filename="../app/station.cpp" line="1071"/>
+        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1486"/>
         <source>Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.</source>
         <translation>Βεβαιωθείτε ότι το μηχάνημα είναι άδειο και πατήστε Yes για βαθμονόμηση.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="831"/>
+        <location filename="../app/station.cpp" line="856"/>
         <source>Il coefficiente della linea %1 deve essere un numero intero da 1 a 9999</source>
         <translation>Ο συντελεστής της γραμμής %1 πρέπει να είναι ακέραιος από 1 έως 9999</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="847"/>
+        <location filename="../app/station.cpp" line="872"/>
         <source>Coefficienti di calibrazione</source>
         <translation>Συντελεστές βαθμονόμησης</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="870"/>
+        <location filename="../app/station.cpp" line="895"/>
         <source>Il peso campione per linea deve essere da %1 a %2 grammi</source>
         <translation>Το βάρος δείγματος ανά γραμμή πρέπει να είναι από %1 έως %2 γραμμάρια</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="878"/>
+        <location filename="../app/station.cpp" line="903"/>
         <source>Calibrazione</source>
         <translation>Βαθμονόμηση</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="890"/>
+        <location filename="../app/station.cpp" line="915"/>
         <source>Fine calibrazione</source>
         <translation>Τέλος βαθμονόμησης</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="897"/>
+        <location filename="../app/station.cpp" line="922"/>
         <source>Servizio</source>
         <translation>Σέρβις</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="996"/>
+        <location filename="../app/station.cpp" line="1021"/>
         <source>Test netto memorizzato</source>
         <translation>Δοκιμή αποθηκευμένου καθαρού</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1007"/>
-        <location filename="../app/station.cpp" line="1034"/>
+        <location filename="../app/station.cpp" line="1032"/>
+        <location filename="../app/station.cpp" line="1059"/>
         <source>Fine test</source>
         <translation>Τέλος δοκιμής</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1013"/>
+        <location filename="../app/station.cpp" line="1038"/>
         <source>Termine Memorizzato non accettato!</source>
         <translation>Το τέλος αποθηκευμένου δεν έγινε δεκτό!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1024"/>
+        <location filename="../app/station.cpp" line="1049"/>
         <source>Test encoder</source>
         <translation>Δοκιμή κωδικοποιητή</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1053"/>
+        <location filename="../app/station.cpp" line="1078"/>
         <source>Test magneti</source>
         <translation>Δοκιμή μαγνητών</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1061"/>
+        <location filename="../app/station.cpp" line="1086"/>
         <source>Fine test magneti</source>
         <translation>Τέλος δοκιμής μαγνητών</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1066"/>
+        <location filename="../app/station.cpp" line="1091"/>
         <source>La centralina non ha spento i magneti (U000): spegnere la macchina</source>
         <translation>Η κεντρική μονάδα δεν απενεργοποίησε τους μαγνήτες (U000): σβήστε το μηχάνημα</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1093"/>
+        <location filename="../app/station.cpp" line="1118"/>
         <source>Controllo tazze</source>
         <translation>Έλεγχος κυπέλλων</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1127"/>
         <source>Fine controllo tazze</source>
         <translation>Τέλος ελέγχου κυπέλλων</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1114"/>
+        <location filename="../app/station.cpp" line="1139"/>
         <source>Attenzione! nel quadro che segue è possibile alterare il funzionamento della macchina, si vuole proseguire?</source>
         <translation>Προσοχή! Στο παράθυρο που ακολουθεί μπορεί να αλλοιωθεί η λειτουργία του μηχανήματος. Θέλετε να συνεχίσετε;</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1131"/>
+        <location filename="../app/station.cpp" line="1156"/>
         <source>Linea %1: inizio e fine della finestra di lettura devono essere numeri da 1 a %2, l&apos;inizio minore della fine</source>
         <translation>Γραμμή %1: η αρχή και το τέλος του παραθύρου ανάγνωσης πρέπει να είναι αριθμοί από 1 έως %2, η αρχή μικρότερη από το τέλος</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1174"/>
-        <location filename="../app/station.cpp" line="1223"/>
+        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1248"/>
         <source>Fine oscilloscopio</source>
         <translation>Τέλος παλμογράφου</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1224"/>
         <source>La linea va da 1 a 4 e la soglia da %1 a %2</source>
         <translation>Η γραμμή είναι από 1 έως 4 και το κατώφλι από %1 έως %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1211"/>
+        <location filename="../app/station.cpp" line="1236"/>
         <source>Oscilloscopio</source>
         <translation>Παλμογράφος</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1225"/>
+        <location filename="../app/station.cpp" line="1250"/>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
         <translation>Τέλος λειτουργίας παλμογράφου... δεν εκτελέστηκε!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1240"/>
+        <location filename="../app/station.cpp" line="1265"/>
         <source>Impossibile scrivere le tracce su %1: %2. Il salvataggio su file è stato tolto.</source>
         <translation>Δεν είναι δυνατή η εγγραφή των κυματομορφών στο %1: %2. Η αποθήκευση σε αρχείο απενεργοποιήθηκε.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1280"/>
+        <location filename="../app/station.cpp" line="1305"/>
         <source>Lingua</source>
         <translation>Γλώσσα</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1308"/>
+        <location filename="../app/station.cpp" line="1333"/>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
         <translation>Προσοχή! Οι αλλαγές στο παράθυρο που ακολουθεί μπορούν να αλλοιώσουν τη λειτουργία του μηχανήματος. Θέλετε να συνεχίσετε;</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1373"/>
+        <location filename="../app/station.cpp" line="1398"/>
         <source>Riavvio linee</source>
         <translation>Επανεκκίνηση γραμμών</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1395"/>
+        <location filename="../app/station.cpp" line="1420"/>
         <source>COM%1 (unità scarti)</source>
         <translation>COM%1 (μονάδα απορρίψεων)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1399"/>
+        <location filename="../app/station.cpp" line="1424"/>
         <source>COM%1 (lettore barcode)</source>
         <translation>COM%1 (αναγνώστης γραμμωτού κώδικα)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1403"/>
+        <location filename="../app/station.cpp" line="1428"/>
         <source>COM%1 (centralina)</source>
         <translation>COM%1 (κεντρική μονάδα)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1414"/>
+        <location filename="../app/station.cpp" line="1439"/>
         <source>Com non disponibile nel computer: %1. La stazione continua senza questa linea e riprova ad aprirla.</source>
         <translation>Η θύρα COM δεν είναι διαθέσιμη στον υπολογιστή: %1. Ο σταθμός συνεχίζει χωρίς αυτή τη γραμμή και προσπαθεί να την ανοίξει ξανά.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1431"/>
+        <location filename="../app/station.cpp" line="1456"/>
         <source>Rinfresco totali</source>
         <translation>Ανανέωση συνόλων</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1438"/>
+        <location filename="../app/station.cpp" line="1463"/>
         <source>Directory Esportazione AS400</source>
         <translation>Φάκελος εξαγωγής AS400</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1440"/>
+        <location filename="../app/station.cpp" line="1465"/>
         <source>text file (*.txt)</source>
         <translation>αρχείο κειμένου (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1466"/>
+        <location filename="../app/station.cpp" line="1491"/>
         <source>Reset centralina</source>
         <translation>Επαναφορά κεντρικής μονάδας</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1480"/>
+        <location filename="../app/station.cpp" line="1505"/>
         <source>La tabella tara mostra al più %1 tazze: numtazze è %2</source>
         <translation>Ο πίνακας απόβαρων δείχνει το πολύ %1 κύπελλα: numtazze είναι %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1490"/>
+        <location filename="../app/station.cpp" line="1515"/>
         <source>Lettura tabella tara</source>
         <translation>Ανάγνωση πίνακα απόβαρων</translation>
     </message>
@@ -841,7 +846,7 @@
 <context>
     <name>StationOptions</name>
     <message>
-        <location filename="../app/station.cpp" line="73"/>
+        <location filename="../app/station.cpp" line="77"/>
         <source>Uso: campionatrice [-o] [--unattended] | --create-database | --database-role
   -o             centralina vecchia: linea a 9600 baud, riga di configurazione corta
                  (solo come primo parametro)
@@ -1569,7 +1574,7 @@ La cartella di lavoro e&apos; la cartella corrente.
 <context>
     <name>TMain</name>
     <message>
-        <location filename="../app/station.cpp" line="1270"/>
+        <location filename="../app/station.cpp" line="1295"/>
         <source>Morvel Campionatrice</source>
         <translation>Morvel Δειγματολήπτης</translation>
     </message>
@@ -1783,162 +1788,192 @@ La cartella di lavoro e&apos; la cartella corrente.
     </message>
     <message>
         <location filename="../app/tmain.cpp" line="270"/>
+        <source>Co&amp;ntrollo Remoto</source>
+        <translation>Α&amp;πομακρυσμένος έλεγχος</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="274"/>
+        <source>&amp;Settaggi</source>
+        <translation>&amp;Ρυθμίσεις</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="275"/>
+        <source>&amp;Connesione</source>
+        <translation>&amp;Σύνδεση</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="276"/>
+        <source>&amp;Disconnetti</source>
+        <translation>&amp;Αποσύνδεση</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="278"/>
         <source>Aggiorna Tempi Scarti</source>
         <translation>Ενημέρωση χρόνων απορρίψεων</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="271"/>
+        <location filename="../app/tmain.cpp" line="279"/>
         <source>Mappa errori Kestin</source>
         <translation>Χάρτης σφαλμάτων Kestin</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="273"/>
+        <location filename="../app/tmain.cpp" line="281"/>
         <source>Costi personale</source>
         <translation>Κόστος προσωπικού</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="274"/>
+        <location filename="../app/tmain.cpp" line="282"/>
         <source>Dati azienda</source>
         <translation>Στοιχεία επιχείρησης</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="278"/>
+        <location filename="../app/tmain.cpp" line="286"/>
         <source>&amp;Lingua</source>
         <translation>&amp;Γλώσσα</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Italiano</source>
         <translation>Ιταλικά</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Spagnolo</source>
         <translation>Ισπανικά</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Portoghese</source>
         <translation>Πορτογαλικά</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Inglese</source>
         <translation>Αγγλικά</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Francese</source>
         <translation>Γαλλικά</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Tedesco</source>
         <translation>Γερμανικά</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Greco</source>
         <translation>Ελληνικά</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Cinese</source>
         <translation>Κινέζικα</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Russo</source>
         <translation>Ρωσικά</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="289"/>
+        <location filename="../app/tmain.cpp" line="297"/>
         <source>Indiano</source>
         <translation>Ινδικά</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="304"/>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Βοήθεια</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="306"/>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>Έ&amp;λεγχος ενημερώσεων</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Calibro</source>
         <translation>Μέγεθος</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Peso</source>
         <translation>Βάρος</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Totale</source>
         <translation>Σύνολο</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="309"/>
+        <location filename="../app/tmain.cpp" line="322"/>
         <source>Percentuale</source>
         <translation>Ποσοστό</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="349"/>
-        <location filename="../app/tmain.cpp" line="385"/>
+        <location filename="../app/tmain.cpp" line="362"/>
+        <location filename="../app/tmain.cpp" line="398"/>
         <source>Qualita %1</source>
         <translation>Ποιότητα %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="387"/>
+        <location filename="../app/tmain.cpp" line="400"/>
         <source>TOTALE</source>
         <translation>ΣΥΝΟΛΟ</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="396"/>
+        <location filename="../app/tmain.cpp" line="409"/>
         <source>Bolla</source>
         <translation>Δελτίο</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="404"/>
+        <location filename="../app/tmain.cpp" line="417"/>
         <source>Numero Bolla:</source>
         <translation>Αριθμός δελτίου:</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="406"/>
+        <location filename="../app/tmain.cpp" line="419"/>
         <source>Totale Partita kg:</source>
         <translation>Σύνολο παρτίδας kg:</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="408"/>
+        <location filename="../app/tmain.cpp" line="421"/>
         <source>Preview stampa</source>
         <translation>Προεπισκόπηση εκτύπωσης</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="414"/>
+        <location filename="../app/tmain.cpp" line="427"/>
         <source>Macchina</source>
         <translation>Μηχάνημα</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="420"/>
+        <location filename="../app/tmain.cpp" line="433"/>
         <source>tazze sbagliate</source>
         <translation>λάθος κύπελλα</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="425"/>
+        <location filename="../app/tmain.cpp" line="438"/>
         <source>Tazza</source>
         <translation>Κύπελλο</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="429"/>
+        <location filename="../app/tmain.cpp" line="442"/>
         <source>Blocco Alimentazione</source>
         <translation>Τροφοδοσία μπλοκαρισμένη</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="444"/>
+        <location filename="../app/tmain.cpp" line="457"/>
         <source>lista Barcode </source>
         <translation>λίστα γραμμωτών κωδικών </translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="610"/>
+        <location filename="../app/tmain.cpp" line="624"/>
         <source>Programma %1</source>
         <translation>Πρόγραμμα %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="611"/>
+        <location filename="../app/tmain.cpp" line="625"/>
         <source>non in archivio</source>
         <translation>δεν υπάρχει στο αρχείο</translation>
     </message>

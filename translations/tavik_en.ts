@@ -553,287 +553,292 @@
 <context>
     <name>Station</name>
     <message>
-        <location filename="../app/station.cpp" line="236"/>
+        <location filename="../app/station.cpp" line="240"/>
         <source>Costi del personale</source>
         <translation>Crew costs</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="367"/>
+        <location filename="../app/station.cpp" line="371"/>
         <source>Il registro eventi %1 non può essere scritto (%2): la stazione lavora senza registro</source>
         <translation>The event log %1 cannot be written (%2): the station works without a log</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="464"/>
+        <location filename="../app/station.cpp" line="468"/>
         <source>Bolla temporanea non presente!</source>
         <translation>No temporary delivery note!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="545"/>
+        <location filename="../app/station.cpp" line="549"/>
         <source>Configurazione</source>
         <translation>Configuration</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="573"/>
-        <location filename="../app/station.cpp" line="692"/>
-        <location filename="../app/station.cpp" line="786"/>
-        <location filename="../app/station.cpp" line="818"/>
-        <location filename="../app/station.cpp" line="902"/>
+        <location filename="../app/station.cpp" line="577"/>
+        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="811"/>
+        <location filename="../app/station.cpp" line="843"/>
+        <location filename="../app/station.cpp" line="927"/>
         <source>La centralina è spenta, accenderla per favore!</source>
         <translation>The controller is off, please switch it on!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="578"/>
+        <location filename="../app/station.cpp" line="582"/>
         <source> Caricamento Programma </source>
         <translation> Load program </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="586"/>
+        <location filename="../app/station.cpp" line="590"/>
         <source>&apos;%1&apos; non è un codice di programma valido</source>
         <translation>&apos;%1&apos; is not a valid program code</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="589"/>
+        <location filename="../app/station.cpp" line="593"/>
         <source>Caricamento del programma %1</source>
         <translation>Loading program %1</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="601"/>
+        <location filename="../app/station.cpp" line="605"/>
         <source>Non c&apos;è un programma corrente da modificare.</source>
         <translation>There is no current program to edit.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="610"/>
+        <location filename="../app/station.cpp" line="614"/>
         <source>Modifica programma N. </source>
         <translation>Edit program no. </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="620"/>
+        <location filename="../app/station.cpp" line="624"/>
         <source>Invio del programma alla centralina</source>
         <translation>Sending the program to the controller</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="635"/>
+        <location filename="../app/station.cpp" line="639"/>
         <source>Azzeramento dei totali</source>
         <translation>Resetting the totals</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="640"/>
-        <location filename="../app/station.cpp" line="761"/>
+        <location filename="../app/station.cpp" line="644"/>
+        <location filename="../app/station.cpp" line="786"/>
         <source>Lettura dei totali</source>
         <translation>Reading the totals</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="700"/>
         <source>Lettura dei totali per la stampa</source>
         <translation>Reading the totals for printing</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="728"/>
+        <location filename="../app/station.cpp" line="732"/>
         <source>Esporta le bolle trovate</source>
         <translation>Export the delivery notes found</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="731"/>
+        <location filename="../app/station.cpp" line="735"/>
         <source>Testo per AS400 (*.txt)</source>
         <translation>Text for AS400 (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="738"/>
+        <location filename="../app/station.cpp" line="755"/>
+        <source>Il programma di aggiornamento %1 non si avvia: la stazione resta aperta</source>
+        <translation>The updater %1 does not start: the station stays open</translation>
+    </message>
+    <message>
+        <location filename="../app/station.cpp" line="762"/>
         <source>Vuoi esportare i dati verso AS400 ?</source>
         <translation>Export the data to the AS400?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="789"/>
+        <location filename="../app/station.cpp" line="814"/>
         <source>Fine lavorazione</source>
         <translation>End of lot</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="797"/>
+        <location filename="../app/station.cpp" line="822"/>
         <source>Allarme qualità</source>
         <translation>Quality alarm</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="814"/>
-        <location filename="../app/station.cpp" line="1046"/>
-        <location filename="../app/station.cpp" line="1077"/>
-        <location filename="../app/station.cpp" line="1461"/>
+        <location filename="../app/station.cpp" line="839"/>
+        <location filename="../app/station.cpp" line="1071"/>
+        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1486"/>
         <source>Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.</source>
         <translation>Check that the machine is empty, then press Yes to calibrate.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="831"/>
+        <location filename="../app/station.cpp" line="856"/>
         <source>Il coefficiente della linea %1 deve essere un numero intero da 1 a 9999</source>
         <translation>The factor of line %1 must be a whole number from 1 to 9999</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="847"/>
+        <location filename="../app/station.cpp" line="872"/>
         <source>Coefficienti di calibrazione</source>
         <translation>Calibration factors</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="870"/>
+        <location filename="../app/station.cpp" line="895"/>
         <source>Il peso campione per linea deve essere da %1 a %2 grammi</source>
         <translation>The sample weight per line must be from %1 to %2 grams</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="878"/>
+        <location filename="../app/station.cpp" line="903"/>
         <source>Calibrazione</source>
         <translation>Calibration</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="890"/>
+        <location filename="../app/station.cpp" line="915"/>
         <source>Fine calibrazione</source>
         <translation>End of calibration</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="897"/>
+        <location filename="../app/station.cpp" line="922"/>
         <source>Servizio</source>
         <translation>Service</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="996"/>
+        <location filename="../app/station.cpp" line="1021"/>
         <source>Test netto memorizzato</source>
         <translation>Stored net test</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1007"/>
-        <location filename="../app/station.cpp" line="1034"/>
+        <location filename="../app/station.cpp" line="1032"/>
+        <location filename="../app/station.cpp" line="1059"/>
         <source>Fine test</source>
         <translation>End of test</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1013"/>
+        <location filename="../app/station.cpp" line="1038"/>
         <source>Termine Memorizzato non accettato!</source>
         <translation>End of stored net not accepted!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1024"/>
+        <location filename="../app/station.cpp" line="1049"/>
         <source>Test encoder</source>
         <translation>Encoder test</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1053"/>
+        <location filename="../app/station.cpp" line="1078"/>
         <source>Test magneti</source>
         <translation>Magnet test</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1061"/>
+        <location filename="../app/station.cpp" line="1086"/>
         <source>Fine test magneti</source>
         <translation>End of magnet test</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1066"/>
+        <location filename="../app/station.cpp" line="1091"/>
         <source>La centralina non ha spento i magneti (U000): spegnere la macchina</source>
         <translation>The controller did not switch the magnets off (U000): switch the machine off</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1093"/>
+        <location filename="../app/station.cpp" line="1118"/>
         <source>Controllo tazze</source>
         <translation>Cup check</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1127"/>
         <source>Fine controllo tazze</source>
         <translation>End of cup check</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1114"/>
+        <location filename="../app/station.cpp" line="1139"/>
         <source>Attenzione! nel quadro che segue è possibile alterare il funzionamento della macchina, si vuole proseguire?</source>
         <translation>Warning! The following window can alter the way the machine works. Do you want to continue?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1131"/>
+        <location filename="../app/station.cpp" line="1156"/>
         <source>Linea %1: inizio e fine della finestra di lettura devono essere numeri da 1 a %2, l&apos;inizio minore della fine</source>
         <translation>Line %1: the start and end of the reading window must be numbers from 1 to %2, the start below the end</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1174"/>
-        <location filename="../app/station.cpp" line="1223"/>
+        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1248"/>
         <source>Fine oscilloscopio</source>
         <translation>End of oscilloscope</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1224"/>
         <source>La linea va da 1 a 4 e la soglia da %1 a %2</source>
         <translation>The line goes from 1 to 4 and the threshold from %1 to %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1211"/>
+        <location filename="../app/station.cpp" line="1236"/>
         <source>Oscilloscopio</source>
         <translation>Oscilloscope</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1225"/>
+        <location filename="../app/station.cpp" line="1250"/>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
         <translation>End of oscilloscope... not carried out!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1240"/>
+        <location filename="../app/station.cpp" line="1265"/>
         <source>Impossibile scrivere le tracce su %1: %2. Il salvataggio su file è stato tolto.</source>
         <translation>Cannot write the traces to %1: %2. Saving to file was turned off.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1280"/>
+        <location filename="../app/station.cpp" line="1305"/>
         <source>Lingua</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1308"/>
+        <location filename="../app/station.cpp" line="1333"/>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
         <translation>Warning! Changes made in the following window can alter the way the machine works. Do you want to continue?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1373"/>
+        <location filename="../app/station.cpp" line="1398"/>
         <source>Riavvio linee</source>
         <translation>Restarting the lines</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1395"/>
+        <location filename="../app/station.cpp" line="1420"/>
         <source>COM%1 (unità scarti)</source>
         <translation>COM%1 (reject unit)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1399"/>
+        <location filename="../app/station.cpp" line="1424"/>
         <source>COM%1 (lettore barcode)</source>
         <translation>COM%1 (barcode reader)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1403"/>
+        <location filename="../app/station.cpp" line="1428"/>
         <source>COM%1 (centralina)</source>
         <translation>COM%1 (controller)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1414"/>
+        <location filename="../app/station.cpp" line="1439"/>
         <source>Com non disponibile nel computer: %1. La stazione continua senza questa linea e riprova ad aprirla.</source>
         <translation>COM port not available on this computer: %1. The station carries on without this line and tries to open it again.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1431"/>
+        <location filename="../app/station.cpp" line="1456"/>
         <source>Rinfresco totali</source>
         <translation>Refreshing the totals</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1438"/>
+        <location filename="../app/station.cpp" line="1463"/>
         <source>Directory Esportazione AS400</source>
         <translation>AS400 export folder</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1440"/>
+        <location filename="../app/station.cpp" line="1465"/>
         <source>text file (*.txt)</source>
         <translation>text file (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1466"/>
+        <location filename="../app/station.cpp" line="1491"/>
         <source>Reset centralina</source>
         <translation>Controller reset</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1480"/>
+        <location filename="../app/station.cpp" line="1505"/>
         <source>La tabella tara mostra al più %1 tazze: numtazze è %2</source>
         <translation>The tare table shows at most %1 cups: numtazze is %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1490"/>
+        <location filename="../app/station.cpp" line="1515"/>
         <source>Lettura tabella tara</source>
         <translation>Reading the tare table</translation>
     </message>
@@ -841,7 +846,7 @@
 <context>
     <name>StationOptions</name>
     <message>
-        <location filename="../app/station.cpp" line="73"/>
+        <location filename="../app/station.cpp" line="77"/>
         <source>Uso: campionatrice [-o] [--unattended] | --create-database | --database-role
   -o             centralina vecchia: linea a 9600 baud, riga di configurazione corta
                  (solo come primo parametro)
@@ -1569,7 +1574,7 @@ The working folder is the current folder.
 <context>
     <name>TMain</name>
     <message>
-        <location filename="../app/station.cpp" line="1270"/>
+        <location filename="../app/station.cpp" line="1295"/>
         <source>Morvel Campionatrice</source>
         <translation>Morvel Sampler</translation>
     </message>
@@ -1783,162 +1788,192 @@ The working folder is the current folder.
     </message>
     <message>
         <location filename="../app/tmain.cpp" line="270"/>
+        <source>Co&amp;ntrollo Remoto</source>
+        <translation>&amp;Remote control</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="274"/>
+        <source>&amp;Settaggi</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="275"/>
+        <source>&amp;Connesione</source>
+        <translation>&amp;Connect</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="276"/>
+        <source>&amp;Disconnetti</source>
+        <translation>&amp;Disconnect</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="278"/>
         <source>Aggiorna Tempi Scarti</source>
         <translation>Update reject times</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="271"/>
+        <location filename="../app/tmain.cpp" line="279"/>
         <source>Mappa errori Kestin</source>
         <translation>Kestin error map</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="273"/>
+        <location filename="../app/tmain.cpp" line="281"/>
         <source>Costi personale</source>
         <translation>Crew costs</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="274"/>
+        <location filename="../app/tmain.cpp" line="282"/>
         <source>Dati azienda</source>
         <translation>Company data</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="278"/>
+        <location filename="../app/tmain.cpp" line="286"/>
         <source>&amp;Lingua</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Italiano</source>
         <translation>Italian</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Spagnolo</source>
         <translation>Spanish</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Portoghese</source>
         <translation>Portuguese</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Inglese</source>
         <translation>English</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Francese</source>
         <translation>French</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Tedesco</source>
         <translation>German</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Greco</source>
         <translation>Greek</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Cinese</source>
         <translation>Chinese</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Russo</source>
         <translation>Russian</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="289"/>
+        <location filename="../app/tmain.cpp" line="297"/>
         <source>Indiano</source>
         <translation>Indian</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="304"/>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="306"/>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Check for updates</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Calibro</source>
         <translation>Size</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Peso</source>
         <translation>Weight</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Totale</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="309"/>
+        <location filename="../app/tmain.cpp" line="322"/>
         <source>Percentuale</source>
         <translation>Percentage</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="349"/>
-        <location filename="../app/tmain.cpp" line="385"/>
+        <location filename="../app/tmain.cpp" line="362"/>
+        <location filename="../app/tmain.cpp" line="398"/>
         <source>Qualita %1</source>
         <translation>Quality %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="387"/>
+        <location filename="../app/tmain.cpp" line="400"/>
         <source>TOTALE</source>
         <translation>TOTAL</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="396"/>
+        <location filename="../app/tmain.cpp" line="409"/>
         <source>Bolla</source>
         <translation>Delivery note</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="404"/>
+        <location filename="../app/tmain.cpp" line="417"/>
         <source>Numero Bolla:</source>
         <translation>Delivery note no.:</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="406"/>
+        <location filename="../app/tmain.cpp" line="419"/>
         <source>Totale Partita kg:</source>
         <translation>Lot total kg:</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="408"/>
+        <location filename="../app/tmain.cpp" line="421"/>
         <source>Preview stampa</source>
         <translation>Print preview</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="414"/>
+        <location filename="../app/tmain.cpp" line="427"/>
         <source>Macchina</source>
         <translation>Machine</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="420"/>
+        <location filename="../app/tmain.cpp" line="433"/>
         <source>tazze sbagliate</source>
         <translation>wrong cups</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="425"/>
+        <location filename="../app/tmain.cpp" line="438"/>
         <source>Tazza</source>
         <translation>Cup</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="429"/>
+        <location filename="../app/tmain.cpp" line="442"/>
         <source>Blocco Alimentazione</source>
         <translation>Feed blocked</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="444"/>
+        <location filename="../app/tmain.cpp" line="457"/>
         <source>lista Barcode </source>
         <translation>barcode list </translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="610"/>
+        <location filename="../app/tmain.cpp" line="624"/>
         <source>Programma %1</source>
         <translation>Program %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="611"/>
+        <location filename="../app/tmain.cpp" line="625"/>
         <source>non in archivio</source>
         <translation>not in the archive</translation>
     </message>

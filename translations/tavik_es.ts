@@ -553,287 +553,292 @@
 <context>
     <name>Station</name>
     <message>
-        <location filename="../app/station.cpp" line="236"/>
+        <location filename="../app/station.cpp" line="240"/>
         <source>Costi del personale</source>
         <translation>Costes de personal</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="367"/>
+        <location filename="../app/station.cpp" line="371"/>
         <source>Il registro eventi %1 non può essere scritto (%2): la stazione lavora senza registro</source>
         <translation>El registro de eventos %1 no se puede escribir (%2): la estación trabaja sin registro</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="464"/>
+        <location filename="../app/station.cpp" line="468"/>
         <source>Bolla temporanea non presente!</source>
         <translation>¡No hay albarán temporal!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="545"/>
+        <location filename="../app/station.cpp" line="549"/>
         <source>Configurazione</source>
         <translation>Configuración</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="573"/>
-        <location filename="../app/station.cpp" line="692"/>
-        <location filename="../app/station.cpp" line="786"/>
-        <location filename="../app/station.cpp" line="818"/>
-        <location filename="../app/station.cpp" line="902"/>
+        <location filename="../app/station.cpp" line="577"/>
+        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="811"/>
+        <location filename="../app/station.cpp" line="843"/>
+        <location filename="../app/station.cpp" line="927"/>
         <source>La centralina è spenta, accenderla per favore!</source>
         <translation>¡La centralita está apagada, enciéndala por favor!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="578"/>
+        <location filename="../app/station.cpp" line="582"/>
         <source> Caricamento Programma </source>
         <translation> Carga de programa </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="586"/>
+        <location filename="../app/station.cpp" line="590"/>
         <source>&apos;%1&apos; non è un codice di programma valido</source>
         <translation>&apos;%1&apos; no es un código de programa válido</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="589"/>
+        <location filename="../app/station.cpp" line="593"/>
         <source>Caricamento del programma %1</source>
         <translation>Carga del programa %1</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="601"/>
+        <location filename="../app/station.cpp" line="605"/>
         <source>Non c&apos;è un programma corrente da modificare.</source>
         <translation>No hay ningún programa actual que modificar.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="610"/>
+        <location filename="../app/station.cpp" line="614"/>
         <source>Modifica programma N. </source>
         <translation>Modificar programa n.º </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="620"/>
+        <location filename="../app/station.cpp" line="624"/>
         <source>Invio del programma alla centralina</source>
         <translation>Envío del programa a la centralita</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="635"/>
+        <location filename="../app/station.cpp" line="639"/>
         <source>Azzeramento dei totali</source>
         <translation>Puesta a cero de los totales</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="640"/>
-        <location filename="../app/station.cpp" line="761"/>
+        <location filename="../app/station.cpp" line="644"/>
+        <location filename="../app/station.cpp" line="786"/>
         <source>Lettura dei totali</source>
         <translation>Lectura de los totales</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="700"/>
         <source>Lettura dei totali per la stampa</source>
         <translation>Lectura de los totales para imprimir</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="728"/>
+        <location filename="../app/station.cpp" line="732"/>
         <source>Esporta le bolle trovate</source>
         <translation>Exportar los albaranes encontrados</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="731"/>
+        <location filename="../app/station.cpp" line="735"/>
         <source>Testo per AS400 (*.txt)</source>
         <translation>Texto para AS400 (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="738"/>
+        <location filename="../app/station.cpp" line="755"/>
+        <source>Il programma di aggiornamento %1 non si avvia: la stazione resta aperta</source>
+        <translation>El programa de actualización %1 no se inicia: la estación sigue abierta</translation>
+    </message>
+    <message>
+        <location filename="../app/station.cpp" line="762"/>
         <source>Vuoi esportare i dati verso AS400 ?</source>
         <translation>¿Desea exportar los datos al AS400?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="789"/>
+        <location filename="../app/station.cpp" line="814"/>
         <source>Fine lavorazione</source>
         <translation>Fin de trabajo</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="797"/>
+        <location filename="../app/station.cpp" line="822"/>
         <source>Allarme qualità</source>
         <translation>Alarma de calidad</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="814"/>
-        <location filename="../app/station.cpp" line="1046"/>
-        <location filename="../app/station.cpp" line="1077"/>
-        <location filename="../app/station.cpp" line="1461"/>
+        <location filename="../app/station.cpp" line="839"/>
+        <location filename="../app/station.cpp" line="1071"/>
+        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1486"/>
         <source>Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.</source>
         <translation>Compruebe que la máquina esté vacía y pulse Sí para realizar la calibración.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="831"/>
+        <location filename="../app/station.cpp" line="856"/>
         <source>Il coefficiente della linea %1 deve essere un numero intero da 1 a 9999</source>
         <translation>El coeficiente de la línea %1 debe ser un número entero de 1 a 9999</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="847"/>
+        <location filename="../app/station.cpp" line="872"/>
         <source>Coefficienti di calibrazione</source>
         <translation>Coeficientes de calibración</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="870"/>
+        <location filename="../app/station.cpp" line="895"/>
         <source>Il peso campione per linea deve essere da %1 a %2 grammi</source>
         <translation>El peso de muestra por línea debe ser de %1 a %2 gramos</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="878"/>
+        <location filename="../app/station.cpp" line="903"/>
         <source>Calibrazione</source>
         <translation>Calibración</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="890"/>
+        <location filename="../app/station.cpp" line="915"/>
         <source>Fine calibrazione</source>
         <translation>Fin de la calibración</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="897"/>
+        <location filename="../app/station.cpp" line="922"/>
         <source>Servizio</source>
         <translation>Servicio</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="996"/>
+        <location filename="../app/station.cpp" line="1021"/>
         <source>Test netto memorizzato</source>
         <translation>Prueba de neto memorizado</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1007"/>
-        <location filename="../app/station.cpp" line="1034"/>
+        <location filename="../app/station.cpp" line="1032"/>
+        <location filename="../app/station.cpp" line="1059"/>
         <source>Fine test</source>
         <translation>Fin de la prueba</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1013"/>
+        <location filename="../app/station.cpp" line="1038"/>
         <source>Termine Memorizzato non accettato!</source>
         <translation>¡Fin de memorizado no aceptado!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1024"/>
+        <location filename="../app/station.cpp" line="1049"/>
         <source>Test encoder</source>
         <translation>Prueba del encoder</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1053"/>
+        <location filename="../app/station.cpp" line="1078"/>
         <source>Test magneti</source>
         <translation>Prueba de imanes</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1061"/>
+        <location filename="../app/station.cpp" line="1086"/>
         <source>Fine test magneti</source>
         <translation>Fin de la prueba de imanes</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1066"/>
+        <location filename="../app/station.cpp" line="1091"/>
         <source>La centralina non ha spento i magneti (U000): spegnere la macchina</source>
         <translation>La centralita no ha apagado los imanes (U000): apague la máquina</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1093"/>
+        <location filename="../app/station.cpp" line="1118"/>
         <source>Controllo tazze</source>
         <translation>Control de cazoletas</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1127"/>
         <source>Fine controllo tazze</source>
         <translation>Fin del control de cazoletas</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1114"/>
+        <location filename="../app/station.cpp" line="1139"/>
         <source>Attenzione! nel quadro che segue è possibile alterare il funzionamento della macchina, si vuole proseguire?</source>
         <translation>¡Atención! En la ventana siguiente es posible alterar el funcionamiento de la máquina, ¿desea continuar?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1131"/>
+        <location filename="../app/station.cpp" line="1156"/>
         <source>Linea %1: inizio e fine della finestra di lettura devono essere numeri da 1 a %2, l&apos;inizio minore della fine</source>
         <translation>Línea %1: el inicio y el final de la ventana de lectura deben ser números de 1 a %2, el inicio menor que el final</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1174"/>
-        <location filename="../app/station.cpp" line="1223"/>
+        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1248"/>
         <source>Fine oscilloscopio</source>
         <translation>Fin del osciloscopio</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1224"/>
         <source>La linea va da 1 a 4 e la soglia da %1 a %2</source>
         <translation>La línea va de 1 a 4 y el umbral de %1 a %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1211"/>
+        <location filename="../app/station.cpp" line="1236"/>
         <source>Oscilloscopio</source>
         <translation>Osciloscopio</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1225"/>
+        <location filename="../app/station.cpp" line="1250"/>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
         <translation>Fin de la función osciloscopio... ¡no ejecutado!</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1240"/>
+        <location filename="../app/station.cpp" line="1265"/>
         <source>Impossibile scrivere le tracce su %1: %2. Il salvataggio su file è stato tolto.</source>
         <translation>No se pueden escribir las trazas en %1: %2. Se ha desactivado el guardado en archivo.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1280"/>
+        <location filename="../app/station.cpp" line="1305"/>
         <source>Lingua</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1308"/>
+        <location filename="../app/station.cpp" line="1333"/>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
         <translation>¡Atención! Los cambios realizados en la ventana siguiente pueden alterar el funcionamiento de la máquina. ¿Desea continuar?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1373"/>
+        <location filename="../app/station.cpp" line="1398"/>
         <source>Riavvio linee</source>
         <translation>Reinicio de las líneas</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1395"/>
+        <location filename="../app/station.cpp" line="1420"/>
         <source>COM%1 (unità scarti)</source>
         <translation>COM%1 (unidad de descartes)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1399"/>
+        <location filename="../app/station.cpp" line="1424"/>
         <source>COM%1 (lettore barcode)</source>
         <translation>COM%1 (lector de códigos de barras)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1403"/>
+        <location filename="../app/station.cpp" line="1428"/>
         <source>COM%1 (centralina)</source>
         <translation>COM%1 (centralita)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1414"/>
+        <location filename="../app/station.cpp" line="1439"/>
         <source>Com non disponibile nel computer: %1. La stazione continua senza questa linea e riprova ad aprirla.</source>
         <translation>COM no disponible en el ordenador: %1. La estación continúa sin esta línea e intenta abrirla de nuevo.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1431"/>
+        <location filename="../app/station.cpp" line="1456"/>
         <source>Rinfresco totali</source>
         <translation>Actualización de totales</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1438"/>
+        <location filename="../app/station.cpp" line="1463"/>
         <source>Directory Esportazione AS400</source>
         <translation>Carpeta de exportación AS400</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1440"/>
+        <location filename="../app/station.cpp" line="1465"/>
         <source>text file (*.txt)</source>
         <translation>archivo de texto (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1466"/>
+        <location filename="../app/station.cpp" line="1491"/>
         <source>Reset centralina</source>
         <translation>Reinicio de la centralita</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1480"/>
+        <location filename="../app/station.cpp" line="1505"/>
         <source>La tabella tara mostra al più %1 tazze: numtazze è %2</source>
         <translation>La tabla de taras muestra como máximo %1 cazoletas: numtazze es %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1490"/>
+        <location filename="../app/station.cpp" line="1515"/>
         <source>Lettura tabella tara</source>
         <translation>Lectura de la tabla de taras</translation>
     </message>
@@ -841,7 +846,7 @@
 <context>
     <name>StationOptions</name>
     <message>
-        <location filename="../app/station.cpp" line="73"/>
+        <location filename="../app/station.cpp" line="77"/>
         <source>Uso: campionatrice [-o] [--unattended] | --create-database | --database-role
   -o             centralina vecchia: linea a 9600 baud, riga di configurazione corta
                  (solo come primo parametro)
@@ -1569,7 +1574,7 @@ La carpeta de trabajo es la carpeta actual.
 <context>
     <name>TMain</name>
     <message>
-        <location filename="../app/station.cpp" line="1270"/>
+        <location filename="../app/station.cpp" line="1295"/>
         <source>Morvel Campionatrice</source>
         <translation>Morvel Muestreadora</translation>
     </message>
@@ -1783,162 +1788,192 @@ La carpeta de trabajo es la carpeta actual.
     </message>
     <message>
         <location filename="../app/tmain.cpp" line="270"/>
+        <source>Co&amp;ntrollo Remoto</source>
+        <translation>Co&amp;ntrol remoto</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="274"/>
+        <source>&amp;Settaggi</source>
+        <translation>&amp;Ajustes</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="275"/>
+        <source>&amp;Connesione</source>
+        <translation>&amp;Conexión</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="276"/>
+        <source>&amp;Disconnetti</source>
+        <translation>&amp;Desconectar</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="278"/>
         <source>Aggiorna Tempi Scarti</source>
         <translation>Actualizar tiempos de descarte</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="271"/>
+        <location filename="../app/tmain.cpp" line="279"/>
         <source>Mappa errori Kestin</source>
         <translation>Mapa de errores Kestin</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="273"/>
+        <location filename="../app/tmain.cpp" line="281"/>
         <source>Costi personale</source>
         <translation>Costes de personal</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="274"/>
+        <location filename="../app/tmain.cpp" line="282"/>
         <source>Dati azienda</source>
         <translation>Datos de la empresa</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="278"/>
+        <location filename="../app/tmain.cpp" line="286"/>
         <source>&amp;Lingua</source>
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Italiano</source>
         <translation>Italiano</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Spagnolo</source>
         <translation>Español</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Portoghese</source>
         <translation>Portugués</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Inglese</source>
         <translation>Inglés</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Francese</source>
         <translation>Francés</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Tedesco</source>
         <translation>Alemán</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Greco</source>
         <translation>Griego</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Cinese</source>
         <translation>Chino</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Russo</source>
         <translation>Ruso</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="289"/>
+        <location filename="../app/tmain.cpp" line="297"/>
         <source>Indiano</source>
         <translation>Indio</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="304"/>
+        <source>&amp;Aiuto</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="306"/>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Buscar actualizaciones en línea</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Calibro</source>
         <translation>Calibre</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Peso</source>
         <translation>Peso</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Totale</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="309"/>
+        <location filename="../app/tmain.cpp" line="322"/>
         <source>Percentuale</source>
         <translation>Porcentaje</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="349"/>
-        <location filename="../app/tmain.cpp" line="385"/>
+        <location filename="../app/tmain.cpp" line="362"/>
+        <location filename="../app/tmain.cpp" line="398"/>
         <source>Qualita %1</source>
         <translation>Calidad %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="387"/>
+        <location filename="../app/tmain.cpp" line="400"/>
         <source>TOTALE</source>
         <translation>TOTAL</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="396"/>
+        <location filename="../app/tmain.cpp" line="409"/>
         <source>Bolla</source>
         <translation>Albarán</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="404"/>
+        <location filename="../app/tmain.cpp" line="417"/>
         <source>Numero Bolla:</source>
         <translation>Número de albarán:</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="406"/>
+        <location filename="../app/tmain.cpp" line="419"/>
         <source>Totale Partita kg:</source>
         <translation>Total del lote kg:</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="408"/>
+        <location filename="../app/tmain.cpp" line="421"/>
         <source>Preview stampa</source>
         <translation>Vista previa</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="414"/>
+        <location filename="../app/tmain.cpp" line="427"/>
         <source>Macchina</source>
         <translation>Máquina</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="420"/>
+        <location filename="../app/tmain.cpp" line="433"/>
         <source>tazze sbagliate</source>
         <translation>cazoletas erróneas</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="425"/>
+        <location filename="../app/tmain.cpp" line="438"/>
         <source>Tazza</source>
         <translation>Cazoleta</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="429"/>
+        <location filename="../app/tmain.cpp" line="442"/>
         <source>Blocco Alimentazione</source>
         <translation>Alimentación bloqueada</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="444"/>
+        <location filename="../app/tmain.cpp" line="457"/>
         <source>lista Barcode </source>
         <translation>lista de códigos de barras </translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="610"/>
+        <location filename="../app/tmain.cpp" line="624"/>
         <source>Programma %1</source>
         <translation>Programa %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="611"/>
+        <location filename="../app/tmain.cpp" line="625"/>
         <source>non in archivio</source>
         <translation>no está en el archivo</translation>
     </message>

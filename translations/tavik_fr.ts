@@ -553,287 +553,292 @@
 <context>
     <name>Station</name>
     <message>
-        <location filename="../app/station.cpp" line="236"/>
+        <location filename="../app/station.cpp" line="240"/>
         <source>Costi del personale</source>
         <translation>Coûts du personnel</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="367"/>
+        <location filename="../app/station.cpp" line="371"/>
         <source>Il registro eventi %1 non può essere scritto (%2): la stazione lavora senza registro</source>
         <translation>Le journal des événements %1 ne peut pas être écrit (%2) : la station fonctionne sans journal</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="464"/>
+        <location filename="../app/station.cpp" line="468"/>
         <source>Bolla temporanea non presente!</source>
         <translation>Aucun bon temporaire !</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="545"/>
+        <location filename="../app/station.cpp" line="549"/>
         <source>Configurazione</source>
         <translation>Configuration</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="573"/>
-        <location filename="../app/station.cpp" line="692"/>
-        <location filename="../app/station.cpp" line="786"/>
-        <location filename="../app/station.cpp" line="818"/>
-        <location filename="../app/station.cpp" line="902"/>
+        <location filename="../app/station.cpp" line="577"/>
+        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="811"/>
+        <location filename="../app/station.cpp" line="843"/>
+        <location filename="../app/station.cpp" line="927"/>
         <source>La centralina è spenta, accenderla per favore!</source>
         <translation>La centrale est éteinte, veuillez l&apos;allumer !</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="578"/>
+        <location filename="../app/station.cpp" line="582"/>
         <source> Caricamento Programma </source>
         <translation> Chargement du programme </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="586"/>
+        <location filename="../app/station.cpp" line="590"/>
         <source>&apos;%1&apos; non è un codice di programma valido</source>
         <translation>« %1 » n&apos;est pas un code de programme valide</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="589"/>
+        <location filename="../app/station.cpp" line="593"/>
         <source>Caricamento del programma %1</source>
         <translation>Chargement du programme %1</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="601"/>
+        <location filename="../app/station.cpp" line="605"/>
         <source>Non c&apos;è un programma corrente da modificare.</source>
         <translation>Il n&apos;y a pas de programme en cours à modifier.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="610"/>
+        <location filename="../app/station.cpp" line="614"/>
         <source>Modifica programma N. </source>
         <translation>Modifier le programme n° </translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="620"/>
+        <location filename="../app/station.cpp" line="624"/>
         <source>Invio del programma alla centralina</source>
         <translation>Envoi du programme à la centrale</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="635"/>
+        <location filename="../app/station.cpp" line="639"/>
         <source>Azzeramento dei totali</source>
         <translation>Remise à zéro des totaux</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="640"/>
-        <location filename="../app/station.cpp" line="761"/>
+        <location filename="../app/station.cpp" line="644"/>
+        <location filename="../app/station.cpp" line="786"/>
         <source>Lettura dei totali</source>
         <translation>Lecture des totaux</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="696"/>
+        <location filename="../app/station.cpp" line="700"/>
         <source>Lettura dei totali per la stampa</source>
         <translation>Lecture des totaux pour l&apos;impression</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="728"/>
+        <location filename="../app/station.cpp" line="732"/>
         <source>Esporta le bolle trovate</source>
         <translation>Exporter les bons trouvés</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="731"/>
+        <location filename="../app/station.cpp" line="735"/>
         <source>Testo per AS400 (*.txt)</source>
         <translation>Texte pour AS400 (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="738"/>
+        <location filename="../app/station.cpp" line="755"/>
+        <source>Il programma di aggiornamento %1 non si avvia: la stazione resta aperta</source>
+        <translation>Le programme de mise à jour %1 ne démarre pas : la station reste ouverte</translation>
+    </message>
+    <message>
+        <location filename="../app/station.cpp" line="762"/>
         <source>Vuoi esportare i dati verso AS400 ?</source>
         <translation>Voulez-vous exporter les données vers l&apos;AS400 ?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="789"/>
+        <location filename="../app/station.cpp" line="814"/>
         <source>Fine lavorazione</source>
         <translation>Fin du lot</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="797"/>
+        <location filename="../app/station.cpp" line="822"/>
         <source>Allarme qualità</source>
         <translation>Alarme qualité</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="814"/>
-        <location filename="../app/station.cpp" line="1046"/>
-        <location filename="../app/station.cpp" line="1077"/>
-        <location filename="../app/station.cpp" line="1461"/>
+        <location filename="../app/station.cpp" line="839"/>
+        <location filename="../app/station.cpp" line="1071"/>
+        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1486"/>
         <source>Verificare che la macchina sia vuota, premere Yes per eseguire la calibrazione.</source>
         <translation>Vérifiez que la machine est vide, puis appuyez sur Oui pour effectuer l&apos;étalonnage.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="831"/>
+        <location filename="../app/station.cpp" line="856"/>
         <source>Il coefficiente della linea %1 deve essere un numero intero da 1 a 9999</source>
         <translation>Le coefficient de la ligne %1 doit être un nombre entier de 1 à 9999</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="847"/>
+        <location filename="../app/station.cpp" line="872"/>
         <source>Coefficienti di calibrazione</source>
         <translation>Coefficients d&apos;étalonnage</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="870"/>
+        <location filename="../app/station.cpp" line="895"/>
         <source>Il peso campione per linea deve essere da %1 a %2 grammi</source>
         <translation>Le poids de l&apos;échantillon par ligne doit être de %1 à %2 grammes</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="878"/>
+        <location filename="../app/station.cpp" line="903"/>
         <source>Calibrazione</source>
         <translation>Étalonnage</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="890"/>
+        <location filename="../app/station.cpp" line="915"/>
         <source>Fine calibrazione</source>
         <translation>Fin de l&apos;étalonnage</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="897"/>
+        <location filename="../app/station.cpp" line="922"/>
         <source>Servizio</source>
         <translation>Service</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="996"/>
+        <location filename="../app/station.cpp" line="1021"/>
         <source>Test netto memorizzato</source>
         <translation>Test du net mémorisé</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1007"/>
-        <location filename="../app/station.cpp" line="1034"/>
+        <location filename="../app/station.cpp" line="1032"/>
+        <location filename="../app/station.cpp" line="1059"/>
         <source>Fine test</source>
         <translation>Fin du test</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1013"/>
+        <location filename="../app/station.cpp" line="1038"/>
         <source>Termine Memorizzato non accettato!</source>
         <translation>Fin du mémorisé non acceptée !</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1024"/>
+        <location filename="../app/station.cpp" line="1049"/>
         <source>Test encoder</source>
         <translation>Test du codeur</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1053"/>
+        <location filename="../app/station.cpp" line="1078"/>
         <source>Test magneti</source>
         <translation>Test des aimants</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1061"/>
+        <location filename="../app/station.cpp" line="1086"/>
         <source>Fine test magneti</source>
         <translation>Fin du test des aimants</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1066"/>
+        <location filename="../app/station.cpp" line="1091"/>
         <source>La centralina non ha spento i magneti (U000): spegnere la macchina</source>
         <translation>La centrale n&apos;a pas éteint les aimants (U000) : éteignez la machine</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1093"/>
+        <location filename="../app/station.cpp" line="1118"/>
         <source>Controllo tazze</source>
         <translation>Contrôle des godets</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1102"/>
+        <location filename="../app/station.cpp" line="1127"/>
         <source>Fine controllo tazze</source>
         <translation>Fin du contrôle des godets</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1114"/>
+        <location filename="../app/station.cpp" line="1139"/>
         <source>Attenzione! nel quadro che segue è possibile alterare il funzionamento della macchina, si vuole proseguire?</source>
         <translation>Attention ! La fenêtre suivante permet d&apos;altérer le fonctionnement de la machine, voulez-vous continuer ?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1131"/>
+        <location filename="../app/station.cpp" line="1156"/>
         <source>Linea %1: inizio e fine della finestra di lettura devono essere numeri da 1 a %2, l&apos;inizio minore della fine</source>
         <translation>Ligne %1 : le début et la fin de la fenêtre de lecture doivent être des nombres de 1 à %2, le début inférieur à la fin</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1174"/>
-        <location filename="../app/station.cpp" line="1223"/>
+        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1248"/>
         <source>Fine oscilloscopio</source>
         <translation>Fin de l&apos;oscilloscope</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1199"/>
+        <location filename="../app/station.cpp" line="1224"/>
         <source>La linea va da 1 a 4 e la soglia da %1 a %2</source>
         <translation>La ligne va de 1 à 4 et le seuil de %1 à %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1211"/>
+        <location filename="../app/station.cpp" line="1236"/>
         <source>Oscilloscopio</source>
         <translation>Oscilloscope</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1225"/>
+        <location filename="../app/station.cpp" line="1250"/>
         <source>Fine funzione oscilloscopio... non eseguita!</source>
         <translation>Fin de la fonction oscilloscope... non exécutée !</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1240"/>
+        <location filename="../app/station.cpp" line="1265"/>
         <source>Impossibile scrivere le tracce su %1: %2. Il salvataggio su file è stato tolto.</source>
         <translation>Impossible d&apos;écrire les traces dans %1 : %2. L&apos;enregistrement dans un fichier a été désactivé.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1280"/>
+        <location filename="../app/station.cpp" line="1305"/>
         <source>Lingua</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1308"/>
+        <location filename="../app/station.cpp" line="1333"/>
         <source>Attenzione! le modifiche apportate nel quadro che segue possono alterare il funzionamento della macchina. Si vuole proseguire?</source>
         <translation>Attention ! Les modifications apportées dans la fenêtre suivante peuvent altérer le fonctionnement de la machine. Voulez-vous continuer ?</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1373"/>
+        <location filename="../app/station.cpp" line="1398"/>
         <source>Riavvio linee</source>
         <translation>Redémarrage des lignes</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1395"/>
+        <location filename="../app/station.cpp" line="1420"/>
         <source>COM%1 (unità scarti)</source>
         <translation>COM%1 (unité de rebuts)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1399"/>
+        <location filename="../app/station.cpp" line="1424"/>
         <source>COM%1 (lettore barcode)</source>
         <translation>COM%1 (lecteur de codes-barres)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1403"/>
+        <location filename="../app/station.cpp" line="1428"/>
         <source>COM%1 (centralina)</source>
         <translation>COM%1 (centrale)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1414"/>
+        <location filename="../app/station.cpp" line="1439"/>
         <source>Com non disponibile nel computer: %1. La stazione continua senza questa linea e riprova ad aprirla.</source>
         <translation>COM non disponible sur l&apos;ordinateur : %1. La station continue sans cette ligne et réessaie de l&apos;ouvrir.</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1431"/>
+        <location filename="../app/station.cpp" line="1456"/>
         <source>Rinfresco totali</source>
         <translation>Actualisation des totaux</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1438"/>
+        <location filename="../app/station.cpp" line="1463"/>
         <source>Directory Esportazione AS400</source>
         <translation>Dossier d&apos;exportation AS400</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1440"/>
+        <location filename="../app/station.cpp" line="1465"/>
         <source>text file (*.txt)</source>
         <translation>fichier texte (*.txt)</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1466"/>
+        <location filename="../app/station.cpp" line="1491"/>
         <source>Reset centralina</source>
         <translation>Réinitialisation de la centrale</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1480"/>
+        <location filename="../app/station.cpp" line="1505"/>
         <source>La tabella tara mostra al più %1 tazze: numtazze è %2</source>
         <translation>La table des tares affiche au plus %1 godets : numtazze vaut %2</translation>
     </message>
     <message>
-        <location filename="../app/station.cpp" line="1490"/>
+        <location filename="../app/station.cpp" line="1515"/>
         <source>Lettura tabella tara</source>
         <translation>Lecture de la table des tares</translation>
     </message>
@@ -841,7 +846,7 @@
 <context>
     <name>StationOptions</name>
     <message>
-        <location filename="../app/station.cpp" line="73"/>
+        <location filename="../app/station.cpp" line="77"/>
         <source>Uso: campionatrice [-o] [--unattended] | --create-database | --database-role
   -o             centralina vecchia: linea a 9600 baud, riga di configurazione corta
                  (solo come primo parametro)
@@ -1569,7 +1574,7 @@ Le dossier de travail est le dossier courant.
 <context>
     <name>TMain</name>
     <message>
-        <location filename="../app/station.cpp" line="1270"/>
+        <location filename="../app/station.cpp" line="1295"/>
         <source>Morvel Campionatrice</source>
         <translation>Morvel Échantillonneuse</translation>
     </message>
@@ -1783,162 +1788,192 @@ Le dossier de travail est le dossier courant.
     </message>
     <message>
         <location filename="../app/tmain.cpp" line="270"/>
+        <source>Co&amp;ntrollo Remoto</source>
+        <translation>Co&amp;ntrôle à distance</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="274"/>
+        <source>&amp;Settaggi</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="275"/>
+        <source>&amp;Connesione</source>
+        <translation>&amp;Connexion</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="276"/>
+        <source>&amp;Disconnetti</source>
+        <translation>&amp;Déconnecter</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="278"/>
         <source>Aggiorna Tempi Scarti</source>
         <translation>Mettre à jour les temps de rebut</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="271"/>
+        <location filename="../app/tmain.cpp" line="279"/>
         <source>Mappa errori Kestin</source>
         <translation>Carte des erreurs Kestin</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="273"/>
+        <location filename="../app/tmain.cpp" line="281"/>
         <source>Costi personale</source>
         <translation>Coûts du personnel</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="274"/>
+        <location filename="../app/tmain.cpp" line="282"/>
         <source>Dati azienda</source>
         <translation>Données de l&apos;entreprise</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="278"/>
+        <location filename="../app/tmain.cpp" line="286"/>
         <source>&amp;Lingua</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Italiano</source>
         <translation>Italien</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Spagnolo</source>
         <translation>Espagnol</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Portoghese</source>
         <translation>Portugais</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="280"/>
+        <location filename="../app/tmain.cpp" line="288"/>
         <source>Inglese</source>
         <translation>Anglais</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Francese</source>
         <translation>Français</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Tedesco</source>
         <translation>Allemand</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Greco</source>
         <translation>Grec</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Cinese</source>
         <translation>Chinois</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="296"/>
         <source>Russo</source>
         <translation>Russe</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="289"/>
+        <location filename="../app/tmain.cpp" line="297"/>
         <source>Indiano</source>
         <translation>Indien</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="304"/>
+        <source>&amp;Aiuto</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="306"/>
+        <source>&amp;Controllo Aggiornamenti On-line</source>
+        <translation>&amp;Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Calibro</source>
         <translation>Calibre</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Peso</source>
         <translation>Poids</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="308"/>
+        <location filename="../app/tmain.cpp" line="321"/>
         <source>Totale</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="309"/>
+        <location filename="../app/tmain.cpp" line="322"/>
         <source>Percentuale</source>
         <translation>Pourcentage</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="349"/>
-        <location filename="../app/tmain.cpp" line="385"/>
+        <location filename="../app/tmain.cpp" line="362"/>
+        <location filename="../app/tmain.cpp" line="398"/>
         <source>Qualita %1</source>
         <translation>Qualité %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="387"/>
+        <location filename="../app/tmain.cpp" line="400"/>
         <source>TOTALE</source>
         <translation>TOTAL</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="396"/>
+        <location filename="../app/tmain.cpp" line="409"/>
         <source>Bolla</source>
         <translation>Bon</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="404"/>
+        <location filename="../app/tmain.cpp" line="417"/>
         <source>Numero Bolla:</source>
         <translation>Numéro du bon :</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="406"/>
+        <location filename="../app/tmain.cpp" line="419"/>
         <source>Totale Partita kg:</source>
         <translation>Total du lot kg :</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="408"/>
+        <location filename="../app/tmain.cpp" line="421"/>
         <source>Preview stampa</source>
         <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="414"/>
+        <location filename="../app/tmain.cpp" line="427"/>
         <source>Macchina</source>
         <translation>Machine</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="420"/>
+        <location filename="../app/tmain.cpp" line="433"/>
         <source>tazze sbagliate</source>
         <translation>godets erronés</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="425"/>
+        <location filename="../app/tmain.cpp" line="438"/>
         <source>Tazza</source>
         <translation>Godet</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="429"/>
+        <location filename="../app/tmain.cpp" line="442"/>
         <source>Blocco Alimentazione</source>
         <translation>Alimentation bloquée</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="444"/>
+        <location filename="../app/tmain.cpp" line="457"/>
         <source>lista Barcode </source>
         <translation>liste des codes-barres </translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="610"/>
+        <location filename="../app/tmain.cpp" line="624"/>
         <source>Programma %1</source>
         <translation>Programme %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="611"/>
+        <location filename="../app/tmain.cpp" line="625"/>
         <source>non in archivio</source>
         <translation>absent de l&apos;archive</translation>
     </message>
