@@ -234,6 +234,7 @@ void TMain::buildMenus() {
   // Emptying the producers would leave the stored lots with codes of nobody.
   command(produttori, "AzzeraProduttori1", tr("&Azzera Produttori"), nullptr)->setEnabled(false);
 
+  //: menu: leaving the program
   QMenu* fine = menuBar()->addMenu(tr("&Fine"));
   fine->setObjectName(QStringLiteral("Fine1"));
   command(fine, "fine2", tr("&Fine"), &Station::FineClick);
@@ -406,6 +407,7 @@ QWidget* TMain::buildSidePanel() {
   auto* v = new QVBoxLayout(panel);
   v->setContentsMargins(0, 0, 0, 0);
 
+  //: the delivery note of the lot being sampled
   auto* lot = new QGroupBox(tr("Bolla"), panel);
   auto* lg = new QGridLayout(lot);
   numBolla_ = new QLineEdit(lot);

@@ -77,6 +77,7 @@ TCalibrazione_Linee::TCalibrazione_Linee(QWidget* parent) : QDialog(parent) {
     return b;
   };
   Button1 = button("Button1", tr("Inizia"), automatic);
+  //: button: ends the calibration under way (a verb)
   Button2 = button("Button2", tr("Fine"), automatic);
   a->addWidget(Button1);
   a->addWidget(Button2);

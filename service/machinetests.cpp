@@ -140,6 +140,7 @@ TTestMagneti::TTestMagneti(QWidget* parent) : QDialog(parent) {
     spin = new QSpinBox(box);
     spin->setObjectName(QString::fromLatin1(spinName));
     spin->setRange(1, 30);
+    //: button: starts the test of the chosen exit (a verb)
     start = button(buttonName, tr("Inizio"), box);
     h->addWidget(exit);
     h->addWidget(spin);
@@ -179,6 +180,7 @@ TTestTazzeVuote::TTestTazzeVuote(QWidget* parent) : QDialog(parent) {
   UpDown1->setRange(1, 100);
   UpDown1->setValue(10);
   limit->addWidget(UpDown1);
+  //: button: starts the empty-cup test (a verb)
   Button1 = button("Button1", tr("Inizio"), this);
   limit->addWidget(Button1);
   v->addLayout(limit);

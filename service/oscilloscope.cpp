@@ -159,7 +159,9 @@ TTestOscilloscopio::TTestOscilloscopio(QWidget* parent) : QDialog(parent) {
 
   auto* windows = new QGroupBox(tr("Finestre di lettura"), this);
   auto* wg = new QGridLayout(windows);
+  //: column heading: the sample where the reading window starts
   wg->addWidget(new QLabel(tr("Inizio")), 0, 1);
+  //: column heading: the sample where the reading window ends
   wg->addWidget(new QLabel(tr("Fine")), 0, 2);
   for (int i = 0; i < 4; ++i) {
     wg->addWidget(new QLabel(tr("L %1").arg(i + 1)), i + 1, 0);

@@ -900,77 +900,78 @@ Le dossier de travail est le dossier courant.
         <translation>Démarrer</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="80"/>
+        <location filename="../service/calibration.cpp" line="81"/>
         <source>Fine</source>
-        <translation>Fin</translation>
+        <extracomment>button: ends the calibration under way (a verb)</extracomment>
+        <translation>Terminer</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="89"/>
+        <location filename="../service/calibration.cpp" line="90"/>
         <source>Procedura Manuale</source>
         <translation>Procédure manuelle</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="91"/>
+        <location filename="../service/calibration.cpp" line="92"/>
         <source>Linea</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="91"/>
+        <location filename="../service/calibration.cpp" line="92"/>
         <source>- N° -</source>
         <translation>- N° -</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="91"/>
+        <location filename="../service/calibration.cpp" line="92"/>
         <source>- KAPPA -</source>
         <translation>- KAPPA -</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="91"/>
+        <location filename="../service/calibration.cpp" line="92"/>
         <source>Peso</source>
         <translation>Poids</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="109"/>
+        <location filename="../service/calibration.cpp" line="110"/>
         <source>Correzione errori</source>
         <translation>Correction des erreurs</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="112"/>
+        <location filename="../service/calibration.cpp" line="113"/>
         <source>+5gr</source>
         <translation>+5g</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="112"/>
+        <location filename="../service/calibration.cpp" line="113"/>
         <source>+1gr</source>
         <translation>+1g</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="112"/>
+        <location filename="../service/calibration.cpp" line="113"/>
         <source>-1gr</source>
         <translation>-1g</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="112"/>
+        <location filename="../service/calibration.cpp" line="113"/>
         <source>-5gr</source>
         <translation>-5g</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="113"/>
+        <location filename="../service/calibration.cpp" line="114"/>
         <source>Sovrapeso</source>
         <translation>Surpoids</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="114"/>
+        <location filename="../service/calibration.cpp" line="115"/>
         <source>Sottopeso</source>
         <translation>Sous-poids</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="124"/>
+        <location filename="../service/calibration.cpp" line="125"/>
         <source>Salva</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location filename="../service/calibration.cpp" line="150"/>
+        <location filename="../service/calibration.cpp" line="151"/>
         <source>calibrazione in corso...</source>
         <translation>étalonnage en cours...</translation>
     </message>
@@ -1514,12 +1515,13 @@ Le dossier de travail est le dossier courant.
         <translation>Sélectionnez le bon</translation>
     </message>
     <message>
-        <location filename="../lots/tlistabolla.cpp" line="11"/>
+        <location filename="../lots/tlistabolla.cpp" line="12"/>
         <source>Partita</source>
+        <extracomment>check box: print the lot projected onto its whole quantity</extracomment>
         <translation>Lot</translation>
     </message>
     <message>
-        <location filename="../lots/tlistabolla.cpp" line="13"/>
+        <location filename="../lots/tlistabolla.cpp" line="14"/>
         <source>Scarto</source>
         <translation>Rebut</translation>
     </message>
@@ -1701,279 +1703,281 @@ Le dossier de travail est le dossier courant.
         <translation>&amp;Effacer les producteurs</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="237"/>
-        <location filename="../app/tmain.cpp" line="239"/>
+        <location filename="../app/tmain.cpp" line="238"/>
+        <location filename="../app/tmain.cpp" line="240"/>
         <source>&amp;Fine</source>
+        <extracomment>menu: leaving the program</extracomment>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="241"/>
+        <location filename="../app/tmain.cpp" line="242"/>
         <source>&amp;Servizio</source>
         <translation>&amp;Service</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="243"/>
+        <location filename="../app/tmain.cpp" line="244"/>
         <source>&amp;Installazione</source>
         <translation>&amp;Installation</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="247"/>
+        <location filename="../app/tmain.cpp" line="248"/>
         <source>&amp;Calibratrice</source>
         <translation>&amp;Calibreuse</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="248"/>
+        <location filename="../app/tmain.cpp" line="249"/>
         <source>&amp;Programma</source>
         <translation>&amp;Programme</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="250"/>
+        <location filename="../app/tmain.cpp" line="251"/>
         <source>&amp;Salva su Penna USB</source>
         <translation>&amp;Enregistrer sur clé USB</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="253"/>
+        <location filename="../app/tmain.cpp" line="254"/>
         <source>&amp;Ripristina da Penna USB</source>
         <translation>&amp;Restaurer depuis la clé USB</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="257"/>
+        <location filename="../app/tmain.cpp" line="258"/>
         <source>&amp;Assistenza</source>
         <translation>&amp;Assistance</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="260"/>
+        <location filename="../app/tmain.cpp" line="261"/>
         <source>Controllo CE&amp;LLE</source>
         <translation>Contrôle des CE&amp;LLULES</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="261"/>
+        <location filename="../app/tmain.cpp" line="262"/>
         <source>&amp;Memorizzato</source>
         <translation>&amp;Net mémorisé</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="262"/>
+        <location filename="../app/tmain.cpp" line="263"/>
         <source>&amp;Encoder</source>
         <translation>&amp;Codeur</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="263"/>
+        <location filename="../app/tmain.cpp" line="264"/>
         <source>&amp;Test Magneti</source>
         <translation>&amp;Test des aimants</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="264"/>
+        <location filename="../app/tmain.cpp" line="265"/>
         <source>Co&amp;ntrollo Tazze</source>
         <translation>Co&amp;ntrôle des godets</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="265"/>
+        <location filename="../app/tmain.cpp" line="266"/>
         <source>&amp;Calibrazione</source>
         <translation>&amp;Étalonnage</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="266"/>
+        <location filename="../app/tmain.cpp" line="267"/>
         <source>Ta&amp;bella Tara</source>
         <translation>Ta&amp;ble des tares</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="267"/>
+        <location filename="../app/tmain.cpp" line="268"/>
         <source>&amp;Oscilloscopio</source>
         <translation>&amp;Oscilloscope</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="268"/>
+        <location filename="../app/tmain.cpp" line="269"/>
         <source>&amp;Reset Centralina</source>
         <translation>&amp;Réinitialiser la centrale</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="270"/>
+        <location filename="../app/tmain.cpp" line="271"/>
         <source>Co&amp;ntrollo Remoto</source>
         <translation>Co&amp;ntrôle à distance</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="274"/>
+        <location filename="../app/tmain.cpp" line="275"/>
         <source>&amp;Settaggi</source>
         <translation>&amp;Réglages</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="275"/>
+        <location filename="../app/tmain.cpp" line="276"/>
         <source>&amp;Connesione</source>
         <translation>&amp;Connexion</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="276"/>
+        <location filename="../app/tmain.cpp" line="277"/>
         <source>&amp;Disconnetti</source>
         <translation>&amp;Déconnecter</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="278"/>
+        <location filename="../app/tmain.cpp" line="279"/>
         <source>Aggiorna Tempi Scarti</source>
         <translation>Mettre à jour les temps de rebut</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="279"/>
+        <location filename="../app/tmain.cpp" line="280"/>
         <source>Mappa errori Kestin</source>
         <translation>Carte des erreurs Kestin</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="281"/>
+        <location filename="../app/tmain.cpp" line="282"/>
         <source>Costi personale</source>
         <translation>Coûts du personnel</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="282"/>
+        <location filename="../app/tmain.cpp" line="283"/>
         <source>Dati azienda</source>
         <translation>Données de l&apos;entreprise</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="286"/>
+        <location filename="../app/tmain.cpp" line="287"/>
         <source>&amp;Lingua</source>
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Italiano</source>
         <translation>Italien</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Spagnolo</source>
         <translation>Espagnol</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Portoghese</source>
         <translation>Portugais</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="288"/>
+        <location filename="../app/tmain.cpp" line="289"/>
         <source>Inglese</source>
         <translation>Anglais</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="289"/>
+        <location filename="../app/tmain.cpp" line="290"/>
         <source>Francese</source>
         <translation>Français</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="289"/>
+        <location filename="../app/tmain.cpp" line="290"/>
         <source>Tedesco</source>
         <translation>Allemand</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="289"/>
+        <location filename="../app/tmain.cpp" line="290"/>
         <source>Greco</source>
         <translation>Grec</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="296"/>
+        <location filename="../app/tmain.cpp" line="297"/>
         <source>Cinese</source>
         <translation>Chinois</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="296"/>
+        <location filename="../app/tmain.cpp" line="297"/>
         <source>Russo</source>
         <translation>Russe</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="297"/>
+        <location filename="../app/tmain.cpp" line="298"/>
         <source>Indiano</source>
         <translation>Indien</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="304"/>
+        <location filename="../app/tmain.cpp" line="305"/>
         <source>&amp;Aiuto</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="306"/>
+        <location filename="../app/tmain.cpp" line="307"/>
         <source>&amp;Controllo Aggiornamenti On-line</source>
         <translation>&amp;Rechercher des mises à jour</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="321"/>
+        <location filename="../app/tmain.cpp" line="322"/>
         <source>Calibro</source>
         <translation>Calibre</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="321"/>
+        <location filename="../app/tmain.cpp" line="322"/>
         <source>Peso</source>
         <translation>Poids</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="321"/>
+        <location filename="../app/tmain.cpp" line="322"/>
         <source>Totale</source>
         <translation>Total</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="322"/>
+        <location filename="../app/tmain.cpp" line="323"/>
         <source>Percentuale</source>
         <translation>Pourcentage</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="362"/>
-        <location filename="../app/tmain.cpp" line="398"/>
+        <location filename="../app/tmain.cpp" line="363"/>
+        <location filename="../app/tmain.cpp" line="399"/>
         <source>Qualita %1</source>
         <translation>Qualité %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="400"/>
+        <location filename="../app/tmain.cpp" line="401"/>
         <source>TOTALE</source>
         <translation>TOTAL</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="409"/>
+        <location filename="../app/tmain.cpp" line="411"/>
         <source>Bolla</source>
+        <extracomment>the delivery note of the lot being sampled</extracomment>
         <translation>Bon</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="417"/>
+        <location filename="../app/tmain.cpp" line="419"/>
         <source>Numero Bolla:</source>
         <translation>Numéro du bon :</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="419"/>
+        <location filename="../app/tmain.cpp" line="421"/>
         <source>Totale Partita kg:</source>
         <translation>Total du lot kg :</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="421"/>
+        <location filename="../app/tmain.cpp" line="423"/>
         <source>Preview stampa</source>
         <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="427"/>
+        <location filename="../app/tmain.cpp" line="429"/>
         <source>Macchina</source>
         <translation>Machine</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="433"/>
+        <location filename="../app/tmain.cpp" line="435"/>
         <source>tazze sbagliate</source>
         <translation>godets erronés</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="438"/>
+        <location filename="../app/tmain.cpp" line="440"/>
         <source>Tazza</source>
         <translation>Godet</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="442"/>
+        <location filename="../app/tmain.cpp" line="444"/>
         <source>Blocco Alimentazione</source>
         <translation>Alimentation bloquée</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="457"/>
+        <location filename="../app/tmain.cpp" line="459"/>
         <source>lista Barcode </source>
         <translation>liste des codes-barres </translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="624"/>
+        <location filename="../app/tmain.cpp" line="626"/>
         <source>Programma %1</source>
         <translation>Programme %1</translation>
     </message>
     <message>
-        <location filename="../app/tmain.cpp" line="625"/>
+        <location filename="../app/tmain.cpp" line="627"/>
         <source>non in archivio</source>
         <translation>absent de l&apos;archive</translation>
     </message>
@@ -2450,17 +2454,18 @@ Le dossier de travail est le dossier courant.
         <translation>Sortie n°</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="143"/>
+        <location filename="../service/machinetests.cpp" line="144"/>
         <source>Inizio</source>
-        <translation>Début</translation>
+        <extracomment>button: starts the test of the chosen exit (a verb)</extracomment>
+        <translation>Démarrer</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="153"/>
+        <location filename="../service/machinetests.cpp" line="154"/>
         <source>Test Dinamico</source>
         <translation>Test dynamique</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="154"/>
+        <location filename="../service/machinetests.cpp" line="155"/>
         <source>Test Statico</source>
         <translation>Test statique</translation>
     </message>
@@ -2526,93 +2531,95 @@ Le dossier de travail est le dossier courant.
         <translation>Fenêtres de lecture</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="162"/>
+        <location filename="../service/oscilloscope.cpp" line="163"/>
         <source>Inizio</source>
+        <extracomment>column heading: the sample where the reading window starts</extracomment>
         <translation>Début</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="163"/>
+        <location filename="../service/oscilloscope.cpp" line="165"/>
         <source>Fine</source>
+        <extracomment>column heading: the sample where the reading window ends</extracomment>
         <translation>Fin</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="165"/>
+        <location filename="../service/oscilloscope.cpp" line="167"/>
         <source>L %1</source>
         <translation>L %1</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="175"/>
+        <location filename="../service/oscilloscope.cpp" line="177"/>
         <source>Regolazione Fase</source>
         <translation>Réglage de phase</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="177"/>
+        <location filename="../service/oscilloscope.cpp" line="179"/>
         <source>Fase Zero</source>
         <translation>Phase zéro</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="182"/>
+        <location filename="../service/oscilloscope.cpp" line="184"/>
         <source>Aggiorna</source>
         <translation>Mettre à jour</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="186"/>
+        <location filename="../service/oscilloscope.cpp" line="188"/>
         <source>Salva su File</source>
         <translation>Enregistrer dans un fichier</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="190"/>
+        <location filename="../service/oscilloscope.cpp" line="192"/>
         <source>Copertura</source>
         <translation>Couverture</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="200"/>
+        <location filename="../service/oscilloscope.cpp" line="202"/>
         <source>Cattura</source>
         <translation>Capturer</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="201"/>
+        <location filename="../service/oscilloscope.cpp" line="203"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="202"/>
+        <location filename="../service/oscilloscope.cpp" line="204"/>
         <source>Globale</source>
         <translation>Global</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="214"/>
+        <location filename="../service/oscilloscope.cpp" line="216"/>
         <source>finestra di lettura</source>
         <translation>fenêtre de lecture</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="217"/>
+        <location filename="../service/oscilloscope.cpp" line="219"/>
         <source>fuori finestra</source>
         <translation>hors fenêtre</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="227"/>
+        <location filename="../service/oscilloscope.cpp" line="229"/>
         <source>campione</source>
         <translation>échantillon</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="232"/>
+        <location filename="../service/oscilloscope.cpp" line="234"/>
         <source>peso (g)</source>
         <translation>poids (g)</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="265"/>
-        <location filename="../service/oscilloscope.cpp" line="270"/>
+        <location filename="../service/oscilloscope.cpp" line="267"/>
+        <location filename="../service/oscilloscope.cpp" line="272"/>
         <source>cattura</source>
         <translation>capturer</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="270"/>
+        <location filename="../service/oscilloscope.cpp" line="272"/>
         <source>Ferma</source>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <location filename="../service/oscilloscope.cpp" line="299"/>
+        <location filename="../service/oscilloscope.cpp" line="301"/>
         <source>Tracce senza tazza valida: %1</source>
         <translation>Traces sans godet valide : %1</translation>
     </message>
@@ -2620,37 +2627,38 @@ Le dossier de travail est le dossier courant.
 <context>
     <name>TTestTazzeVuote</name>
     <message>
-        <location filename="../service/machinetests.cpp" line="159"/>
+        <location filename="../service/machinetests.cpp" line="160"/>
         <source>Test Tazze Vuote</source>
         <translation>Test des godets vides</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="162"/>
+        <location filename="../service/machinetests.cpp" line="163"/>
         <source>Numero Tazza</source>
         <translation>Numéro du godet</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="163"/>
+        <location filename="../service/machinetests.cpp" line="164"/>
         <source>Valore</source>
         <translation>Valeur</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="165"/>
+        <location filename="../service/machinetests.cpp" line="166"/>
         <source>L %1</source>
         <translation>L %1</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="173"/>
+        <location filename="../service/machinetests.cpp" line="174"/>
         <source>Limite +/-</source>
         <translation>Limite +/-</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="182"/>
+        <location filename="../service/machinetests.cpp" line="184"/>
         <source>Inizio</source>
-        <translation>Début</translation>
+        <extracomment>button: starts the empty-cup test (a verb)</extracomment>
+        <translation>Démarrer</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="188"/>
+        <location filename="../service/machinetests.cpp" line="190"/>
         <source>Questa fuzione serve a localizzare Tazze / Carrelli difettosi.
 Le tazze che a vuoto si discostano oltre il limite impostato sia in 
 positivo che in negativo saranno attivate sull&apos;uscita 1</source>
@@ -2703,12 +2711,12 @@ positif comme en négatif, seront activés sur la sortie 1</translation>
 <context>
     <name>TrasfView</name>
     <message>
-        <location filename="../service/machinetests.cpp" line="204"/>
+        <location filename="../service/machinetests.cpp" line="206"/>
         <source>Trasferimento dati</source>
         <translation>Transfert de données</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="207"/>
+        <location filename="../service/machinetests.cpp" line="209"/>
         <source>Trasferimento dati in corso...</source>
         <translation>Transfert de données en cours...</translation>
     </message>
@@ -2716,37 +2724,37 @@ positif comme en négatif, seront activés sur la sortie 1</translation>
 <context>
     <name>Ttabtara</name>
     <message>
-        <location filename="../service/machinetests.cpp" line="218"/>
+        <location filename="../service/machinetests.cpp" line="220"/>
         <source>TABELLA TARA</source>
         <translation>TABLE DES TARES</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="224"/>
+        <location filename="../service/machinetests.cpp" line="226"/>
         <source>Tazza</source>
         <translation>Godet</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="224"/>
+        <location filename="../service/machinetests.cpp" line="226"/>
         <source>L 1</source>
         <translation>L 1</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="224"/>
+        <location filename="../service/machinetests.cpp" line="226"/>
         <source>L 2</source>
         <translation>L 2</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="224"/>
+        <location filename="../service/machinetests.cpp" line="226"/>
         <source>L 3</source>
         <translation>L 3</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="224"/>
+        <location filename="../service/machinetests.cpp" line="226"/>
         <source>L 4</source>
         <translation>L 4</translation>
     </message>
     <message>
-        <location filename="../service/machinetests.cpp" line="227"/>
+        <location filename="../service/machinetests.cpp" line="229"/>
         <source>Rinfresca</source>
         <translation>Actualiser</translation>
     </message>
